@@ -134,7 +134,7 @@ void FrameCodec::DecodeBytes(const uint8_t* data, size_t count) {
         if (received_ >= kReceiveBufferSize) received_ = 0;
         buffer_[received_++] = data[i];
     }
-    if (received_ < 6) return;
+    if (received_ < kFrameOverhead) return;  // not even an empty frame yet
 
     size_t consumed = 0;
     size_t s = 0;
@@ -224,7 +224,9 @@ void FrameCodec::ApplyWriteEcho(const uint8_t* payload, size_t size) {
         if (s->Value() == echoed) {
             s->writePending.store(0, std::memory_order_release);
             s->retry.store(0, std::memory_order_relaxed);
-        } else {
+        } else if (s->IsWritePending() || s->retry.load(std::memory_order_relaxed) != 0) {
+            // A slot whose last try is spent (not pending, counter back at 0) stays given up
+            // until its next change; re-arming it here would resend it forever.
             s->writePending.store(1, std::memory_order_release);
         }
     }

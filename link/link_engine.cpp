@@ -1,6 +1,8 @@
 #include "link/link_engine.h"
 
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace velto {
 namespace {
@@ -150,8 +152,22 @@ void LinkEngine::SendKeepAlive() {
 void LinkEngine::RunConnectedSequence() {
     SendKeepAlive();
     clock_.SleepMs(10);
+    // Changes still waiting from before a lost link or a pause survive the re-read: they are
+    // put back over the device's values and written by the steady cycle.  On the first
+    // connection the device's state wins over the default image.
+    std::vector<std::pair<int, int32_t>> unwritten;
+    if (everConnected_) {
+        for (int slot = 1; slot < kSlotCount; ++slot)
+            if (table_.Slots()[slot].IsWritePending())
+                unwritten.emplace_back(slot, table_.Value(slot));
+    }
+    everConnected_ = true;
     table_.ClearReceivedAndPending();
     RefreshAll();
+    for (auto [slot, value] : unwritten) {
+        table_.StoreAndMarkPending(slot, value);
+        ports_.notifier->Post(kNoticeSlotReceived, slot);
+    }
     ReadPresetNames(table_.Value(kCurrentModeSlot) & 0xFF);
     clock_.SleepMs(1000);
     if (ports_.wifiRequests) ports_.wifiRequests->ResetCursor();

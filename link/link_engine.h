@@ -114,6 +114,7 @@ class LinkEngine {
     std::atomic<Transport*> transport_{nullptr};
     int cycleWriteCursor_ = 0;
     int idleCounter_ = 0;
+    bool everConnected_ = false;
 
     std::thread thread_;
     std::mutex doneMutex_;
