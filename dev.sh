@@ -50,7 +50,7 @@ run_tests() {
 
     echo "== fuzzing with AddressSanitizer and UndefinedBehaviorSanitizer"
     configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVELTO_WERROR=ON -DVELTO_UI=OFF -DVELTO_TESTS=OFF \
-        -DVELTO_BENCH=OFF -DVELTO_FUZZ=ON -DVELTO_SANITIZE=address,undefined
+        -DVELTO_BENCH=OFF -DVELTO_FUZZ=ON -DVELTO_SANITIZE=address,undefined,fuzzer-no-link
     cmake --build build-fuzz -j "$JOBS"
     tools/run-fuzzers build-fuzz/fuzz "${FUZZ_SECONDS:-30}"
 }

@@ -1,7 +1,5 @@
 #include "link/link_clock.h"
 
-#include <thread>
-
 namespace velto {
 
 uint32_t LinkClock::NowMs() const {
@@ -15,7 +13,22 @@ std::chrono::nanoseconds LinkClock::RealDuration(int ms) const {
 }
 
 void LinkClock::SleepMs(int ms) const {
-    if (ms > 0) std::this_thread::sleep_for(RealDuration(ms));
+    if (ms <= 0) return;
+    std::unique_lock lock(mutex_);
+    cv_.wait_for(lock, RealDuration(ms), [this] { return interrupted_; });
+}
+
+void LinkClock::Interrupt() {
+    {
+        std::lock_guard lock(mutex_);
+        interrupted_ = true;
+    }
+    cv_.notify_all();
+}
+
+void LinkClock::Resume() {
+    std::lock_guard lock(mutex_);
+    interrupted_ = false;
 }
 
 }  // namespace velto

@@ -37,6 +37,8 @@ bool LinkEngine::TransportConnected() const {
 }
 
 void LinkEngine::StartLink() {
+    clock_.Resume();
+    state_.running.store(true, std::memory_order_release);
     table_.LoadDefaultImage();
     if (ports_.wifiRequests) ports_.wifiRequests->ResetCursor();
     codec_.ReleaseWaiter();
@@ -61,22 +63,25 @@ void LinkEngine::StartLink() {
     }
 }
 
-void LinkEngine::StopLink() {
+bool LinkEngine::StopLink() {
     state_.linkUp.store(false, std::memory_order_release);
     state_.running.store(false, std::memory_order_release);
+    clock_.Interrupt();
     if (Transport* t = transport_.load(std::memory_order_acquire)) t->Close();
-    if (!thread_.joinable()) return;
+    if (!thread_.joinable()) return true;
     codec_.ReleaseWaiter();
     std::unique_lock lock(doneMutex_);
     const bool ended =
         doneCv_.wait_for(lock, std::chrono::milliseconds(2000), [this] { return threadDone_; });
     lock.unlock();
-    // A thread still held by a message box after 2 s is left to finish on its own.
+    // Only a thread held by an open message box can still run after 2 s; it is left to finish
+    // on its own while the program exits.
     if (ended) {
         thread_.join();
     } else {
         thread_.detach();
     }
+    return ended;
 }
 
 void LinkEngine::ReadLinkSettings() {

@@ -60,7 +60,9 @@ class LinkEngine {
     LinkEngine& operator=(const LinkEngine&) = delete;
 
     void StartLink();
-    void StopLink();
+    // Returns whether the link thread has ended (it is left running only while a message box
+    // holds it past the 2 s limit).
+    bool StopLink();
 
     ParamTable& Table() { return table_; }
     LinkState& State() { return state_; }

@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"inner_space_kept", {'A', ' ', 'B', '{', '\x01'}, u"A B"},
         NameCase{"first_char_never_cleared", {' ', ' ', ' '}, u" "},
         NameCase{"cut_at_25", std::vector<uint8_t>(30, 'x'), std::u16string(25, u'x')}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 TEST_F(DecoderTest, PresetNumberAbove16WrapsToTheFirstEntry) {
     Feed(Frame(Command::PresetName, {17, 'Z', 'z'}));

@@ -291,5 +291,17 @@ TEST_F(LinkEngineTest, StopLinkEndsTheThreadWhileSearching) {
     EXPECT_EQ(notifier.Count(kNoticeLinkState), before);
 }
 
+TEST_F(LinkEngineTest, StopLinkDuringThePresetNamePassEndsTheThread) {
+    // Real time: the name pass and the pause after it outlast StopLink's 2 s limit unless
+    // stopping cuts the link's sleeps short.
+    link = std::make_unique<LinkEngine>(ports, 1.0);
+    link->StartLink();
+    ASSERT_TRUE(WaitFor([&] { return !device.ReceivedWith(4).empty(); }));
+    EXPECT_TRUE(link->StopLink());
+    const size_t framesAtStop = device.Received().size();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(device.Received().size(), framesAtStop) << "the link thread outlived StopLink";
+}
+
 }  // namespace
 }  // namespace velto::test
