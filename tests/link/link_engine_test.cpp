@@ -113,6 +113,13 @@ TEST_F(LinkEngineTest, ConnectsAndMirrorsEverySlotAndPresetName) {
     EXPECT_TRUE(messages.Shown().empty());
 }
 
+TEST_F(LinkEngineTest, MirrorsTheDeviceOverASlowWireDeliveringSingleBytes) {
+    wire.SetOptions({.latencyMs = 1, .chunkBytes = 1});
+    StartReady();
+    EXPECT_TRUE(DeviceMatchesTable(0, kSlotCount - 1));
+    EXPECT_EQ(link->Codec().PresetNameUtf8(16), device.GetPreset(16).name);
+}
+
 TEST_F(LinkEngineTest, BurstOfChangesReachesTheDevice) {
     StartReady();
     std::mt19937 random(3);
