@@ -67,7 +67,8 @@ ModeFileHeader ReadHeader(const std::vector<uint8_t>& image) {
 }  // namespace
 
 std::vector<uint8_t> EncodeModeFile(std::span<const uint16_t> values, int32_t identity,
-                                    const ModeFileDate& date, std::mt19937& random) {
+                                    const ModeFileDate& date, std::mt19937& random,
+                                    uint8_t passwordMark) {
     const size_t valuesAt = kModeHeaderSize;
     const size_t crcAt = valuesAt + 2 * values.size();
     std::vector<uint8_t> image(crcAt + 4);
@@ -81,7 +82,7 @@ std::vector<uint8_t> EncodeModeFile(std::span<const uint16_t> values, int32_t id
     PutLe32(image, kCountAt, static_cast<int32_t>(values.size()));
     PutLe32(image, kIdentityAt, identity);
     PutLe32(image, kReservedAt, 0);
-    image[kPasswordAt] = 0;
+    image[kPasswordAt] = passwordMark;
     PutLe32(image, kReserved2At, 0);
     const auto fields = DateFields(date);
     for (size_t i = 0; i < fields.size(); ++i)

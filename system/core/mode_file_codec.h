@@ -35,9 +35,11 @@ constexpr size_t ModeFileSize(size_t count) {
     return kModePlainBytes + 2 * (kModeHeaderSize + 2 * count + 4 - kModePlainBytes);
 }
 
-// The stored bytes of a file holding values for the device of the given identity code.
+// The stored bytes of a file holding values for the device of the given identity code.  This
+// program writes only unlocked files; the mark exists for data prepared elsewhere.
 std::vector<uint8_t> EncodeModeFile(std::span<const uint16_t> values, int32_t identity,
-                                    const ModeFileDate& date, std::mt19937& random);
+                                    const ModeFileDate& date, std::mt19937& random,
+                                    uint8_t passwordMark = 0);
 
 struct DecodedModeFile {
     // Header fields lie inside the file; they are filled even when the rest does not hold.
