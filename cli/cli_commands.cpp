@@ -1,0 +1,161 @@
+#include "cli/cli_commands.h"
+
+#include <string>
+#include <vector>
+
+#include "cli/dump_json.h"
+#include "cli/exit_codes.h"
+
+namespace velto::cli {
+namespace {
+
+constexpr int kIdentifyMs = 10000;
+constexpr int kWriteConfirmMs = 5000;
+// Longer than a steady cycle and its reply wait: a mismatching echo shows within it.
+constexpr int kSettleMs = 400;
+constexpr int kRequestMs = 30000;
+constexpr int kRecallOperation = 0x0600;
+constexpr int kSavedOperation = 0x0700;
+
+// The table after a full read, unless the current mode hides its values.
+int ReadReadable(CliSession& session) {
+    if (const int code = session.ReadAll(); code != kExitOk) return code;
+    if (!session.Shown(LinkText::EncryptedMode)) return kExitOk;
+    session.Fail("the current mode is encrypted; its settings cannot be read");
+    return kExitFailed;
+}
+
+int Identify(CliSession& session, std::ostream& out) {
+    if (const int code = session.Connect(); code != kExitOk) return code;
+    FrameCodec& codec = session.Link().Codec();
+    const int code = session.Await([&] { return codec.IdentityCode() == kIdentityCode; },
+                                   kIdentifyMs, kExitFailed, "the device did not identify itself");
+    if (code == kExitOk) out << "identity " << codec.IdentityCode() << '\n';
+    return code;
+}
+
+int Get(const CliOptions& options, CliSession& session, std::ostream& out) {
+    if (const int code = ReadReadable(session); code != kExitOk) return code;
+    for (const int slot : options.slots)
+        out << slot << ' ' << session.Link().Table().Value(slot) << '\n';
+    return kExitOk;
+}
+
+int Set(const CliOptions& options, CliSession& session) {
+    if (const int code = session.ReadAll(); code != kExitOk) return code;
+    ParamTable& table = session.Link().Table();
+    table.SetLinkStarted(true);
+    for (const SlotValue& item : options.assignments)
+        table.SetParam(item.slot, item.value);
+    // A matching echo clears the slot's write-pending flag and its retry counter.
+    auto unconfirmed = [&] {
+        std::vector<int> slots;
+        for (const SlotValue& item : options.assignments)
+            if (table.WritePending(item.slot) || table.Retry(item.slot) != 0 ||
+                table.Value(item.slot) != item.value)
+                slots.push_back(item.slot);
+        return slots;
+    };
+    int code = session.Await([&] { return unconfirmed().empty(); }, kWriteConfirmMs, kExitFailed,
+                             "the device did not confirm every write");
+    if (code != kExitOk) return code;
+    session.Link().Clock().SleepMs(kSettleMs);
+    const std::vector<int> wrong = unconfirmed();
+    if (wrong.empty()) return kExitOk;
+    std::string slots;
+    for (const int slot : wrong)
+        slots += " " + std::to_string(slot);
+    session.Fail("the device echoed other values for slot" + slots);
+    return kExitFailed;
+}
+
+int Dump(const CliOptions& options, CliSession& session, std::ostream& out) {
+    if (const int code = ReadReadable(session); code != kExitOk) return code;
+    const ParamTable& table = session.Link().Table();
+    if (!options.json) {
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            out << slot << ' ' << table.Value(slot) << '\n';
+        return kExitOk;
+    }
+    if (const int code = session.AwaitPresetNames(); code != kExitOk) return code;
+    std::vector<int32_t> slots;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        slots.push_back(table.Value(slot));
+    std::vector<std::string> names;
+    for (int n = 1; n <= kPresetCount; ++n)
+        names.push_back(session.Link().Codec().PresetNameUtf8(n));
+    out << DumpJson(slots, names) << '\n';
+    return kExitOk;
+}
+
+int Presets(CliSession& session, std::ostream& out) {
+    if (const int code = session.ReadAll(); code != kExitOk) return code;
+    if (const int code = session.AwaitPresetNames(); code != kExitOk) return code;
+    for (int n = 1; n <= kPresetCount; ++n)
+        out << n << ' ' << session.Link().Codec().PresetNameUtf8(n) << '\n';
+    return kExitOk;
+}
+
+int Recall(const CliOptions& options, CliSession& session) {
+    if (const int code = session.ReadAll(); code != kExitOk) return code;
+    LinkEngine& link = session.Link();
+    const int before = session.Refreshes();
+    link.Table().SetLinkStarted(true);
+    link.Table().SetParam(kPresetControlSlot, options.preset | kRecallOperation);
+    link.State().Raise(kRequestRecallPreset);
+    // A recall ends with two refresh notices: the reload's own and the request's.
+    const int code = session.Await(
+        [&] { return session.Refreshes() >= before + 2 || session.Shown(LinkText::RecallFailed); },
+        kRequestMs, kExitFailed, "the recall was not confirmed");
+    if (code != kExitOk) return code;
+    return session.Shown(LinkText::RecallFailed) ? kExitFailed : kExitOk;
+}
+
+int SavePreset(const CliOptions& options, CliSession& session) {
+    if (const int code = session.ReadAll(); code != kExitOk) return code;
+    // Every name reply rewrites slot 914 and the name buffer: let the start-up ones finish.
+    if (const int code = session.AwaitPresetNames(); code != kExitOk) return code;
+    LinkEngine& link = session.Link();
+    link.Clock().SleepMs(kSettleMs);
+    link.Table().Slots()[kPresetControlSlot].value.store(options.preset | kSavedOperation);
+    PresetName name{};
+    for (size_t i = 0; i < name.size(); ++i)
+        name[i] = i < options.presetName.size()
+                      ? static_cast<char16_t>(static_cast<unsigned char>(options.presetName[i]))
+                      : u' ';
+    link.Codec().SetNameScratch(name);
+    link.State().Raise(kRequestSavePreset);
+    const int code = session.Await(
+        [&] {
+            return session.Shown(LinkText::SaveSuccessfully) || session.Shown(LinkText::SaveFailed);
+        },
+        kRequestMs, kExitFailed, "the save was not confirmed");
+    if (code != kExitOk) return code;
+    return session.Shown(LinkText::SaveSuccessfully) ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+int RunCommand(const CliOptions& options, CliSession& session, std::ostream& out) {
+    switch (options.command) {
+        case CommandKind::Identify:
+            return Identify(session, out);
+        case CommandKind::Get:
+            return Get(options, session, out);
+        case CommandKind::Set:
+            return Set(options, session);
+        case CommandKind::Dump:
+            return Dump(options, session, out);
+        case CommandKind::Presets:
+            return Presets(session, out);
+        case CommandKind::Recall:
+            return Recall(options, session);
+        case CommandKind::SavePreset:
+            return SavePreset(options, session);
+        case CommandKind::Help:
+            break;
+    }
+    return kExitUsage;
+}
+
+}  // namespace velto::cli

@@ -1,0 +1,31 @@
+#pragma once
+// The command line of velto-sim: how the simulated processor misbehaves and how it is served.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/processor.h"
+#include "sim/pty_server.h"
+
+namespace velto::sim {
+
+struct SimOptions {
+    Faults faults;
+    std::optional<uint32_t> encryptedMask;
+    int modeLimit = 16;
+    uint32_t seed = 1;
+    PtyServerOptions pty;
+    bool help = false;
+};
+
+struct SimOptionsResult {
+    SimOptions options;
+    std::string error;  // empty when the command line was understood
+};
+
+SimOptionsResult ParseSimOptions(const std::vector<std::string>& args);
+std::string SimUsage();
+
+}  // namespace velto::sim
