@@ -8,8 +8,9 @@ namespace {
 constexpr uint8_t kUtf8Bom[] = {0xEF, 0xBB, 0xBF};
 constexpr uint8_t kUtf16LeBom[] = {0xFF, 0xFE};
 
+// The blanks the profile functions trim around names and values.
 bool IsBlank(char16_t c) {
-    return c == u' ' || c == u'\t';
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\v' || c == u'\f';
 }
 
 std::u16string Trim(std::u16string_view s) {
