@@ -48,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Plain", "[CP950]\r\nLanguage=2\r\n", "2"},
         ReadCase{"LineFeeds", "[CP950]\nLanguage=1\n", "1"},
         ReadCase{"NoFinalBreak", "[CP950]\r\nLanguage=1", "1"},
+        ReadCase{"StrayCarriageReturnAtEnd", "[CP950]\r\nLanguage=1\r", "1"},
         ReadCase{"SpacesAroundEquals", "[CP950]\r\n  Language   =   0  \r\n", "0"},
         ReadCase{"TabsAndSpacedHeader", "  [ CP950 ]  \r\n\tLanguage\t=\t2\r\n", "2"},
         ReadCase{"NamesIgnoreCase", "[cp950]\r\nLANGUAGE=1\r\n", "1"},
