@@ -2,6 +2,8 @@
 // A private current directory and fallback directory under the system's temporary path,
 // removed after the test.
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
