@@ -19,6 +19,7 @@ namespace {
 constexpr std::string_view kGetIp = "Get_IP:";
 constexpr std::string_view kGetLinkIp = "Get_LinkIP:";
 constexpr size_t kDatagramLimit = 1500;
+constexpr int kDatagramsPerReceive = 64;
 constexpr int kFirstHost = 2;
 constexpr int kLastHost = 254;
 constexpr auto kStopWait = std::chrono::milliseconds(2000);
@@ -66,6 +67,7 @@ struct NetDiscovery::Run {
     void SendText(uint32_t address, std::string_view text);
     void SendRequest(uint32_t address, const std::string& text);
     void Receive(int ms);
+    void Apply(std::string_view text);
     void Report(const std::string& notice) const;
     void Finish();
 };
@@ -160,12 +162,21 @@ void NetDiscovery::Run::SendRequest(uint32_t address, const std::string& text) {
 
 void NetDiscovery::Run::Receive(int ms) {
     std::array<uint8_t, kDatagramLimit> buffer;
-    const auto timeout = std::chrono::duration_cast<std::chrono::milliseconds>(
+    auto timeout = std::chrono::duration_cast<std::chrono::milliseconds>(
         clock.RealDuration(ms) + std::chrono::microseconds(999));
-    const std::optional<Datagram> datagram = socket.Receive(buffer, timeout);
-    if (!datagram || datagram->size == 0) return;
-    const int entry = ParseWifiReply(
-        std::string_view(reinterpret_cast<const char*>(buffer.data()), datagram->size), wifi);
+    // The first datagram may be waited for; whatever else is already queued is taken too, so
+    // a burst of datagrams cannot build a backlog that holds back the replies behind it.
+    for (int taken = 0; taken < kDatagramsPerReceive; ++taken) {
+        const std::optional<Datagram> datagram = socket.Receive(buffer, timeout);
+        if (!datagram) return;
+        timeout = std::chrono::milliseconds(0);
+        if (datagram->size > 0)
+            Apply(std::string_view(reinterpret_cast<const char*>(buffer.data()), datagram->size));
+    }
+}
+
+void NetDiscovery::Run::Apply(std::string_view text) {
+    const int entry = ParseWifiReply(text, wifi);
     // Only the reply just parsed moves an address, so a module picked in the device choice is
     // not replaced by an older Get_IP answer on the next datagram.
     if (entry == kWifiGetIp)
