@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "controls/core/peq_types.h"
 #include "controls/core/response_tables.h"
 
 namespace velto {

@@ -268,6 +268,12 @@ void ResponseModel::RecalcAllIfNeeded() {
     recomputeAll_ = false;
     for (int b = 0; b < BandCount(); ++b)
         RecalcBand(b);
+    // Row 0 is the highlighted band: keep it the selected one rather than the last computed.
+    if (IsBand(selected_)) {
+        const std::vector<double>& curve = bands_[selected_].curve;
+        for (size_t i = 0; i < curve.size(); ++i)
+            row0_[i] = ToPixel(curve[i]);
+    }
 }
 
 }  // namespace velto

@@ -9,6 +9,7 @@
 
 #include "controls/core/crossover_type.h"
 #include "controls/core/curve_eval.h"
+#include "controls/core/peq_types.h"
 #include "controls/core/plot_geometry.h"
 
 namespace velto {
@@ -16,9 +17,6 @@ namespace velto {
 inline constexpr int kHpfBand = 0;
 inline constexpr int kLpfBand = 1;
 inline constexpr int kFirstPeqBand = 2;
-
-inline constexpr int kHighShelfType = 5;
-inline constexpr int kLowShelfType = 6;
 
 // Frequency limits written by the page before the display is created.
 struct ScopeLimits {
@@ -116,7 +114,8 @@ class ResponseModel {
 
     // Recomputes band b's curve, the sum, and the two display rows.
     void RecalcBand(int b);
-    // Recomputes every band if a size change (or the band set's creation) asked for it.
+    // Recomputes every band if a size change (or the band set's creation) asked for it; row 0
+    // then shows the selected band.
     void RecalcAllIfNeeded();
     bool RecomputeAllPending() const { return recomputeAll_; }
 

@@ -179,6 +179,17 @@ TEST_F(ResponseSetters, ResizeScalesGainsAndRepositionsFrequencies) {
     EXPECT_NEAR(model.DisplayRow(1)[model.Band(2).xOffset], 120.0 * H() / 360, 3);
 }
 
+TEST_F(ResponseSetters, RecomputingAllKeepsTheSelectedBandInRowZero) {
+    model.SetPeqGain(14, -6);
+    model.SetPeqGain(6, 9);
+    model.Resize({0, 0, 1200, 420});
+    model.RecalcAllIfNeeded();
+    ASSERT_EQ(model.Selected(), 8);
+    for (int i = 0; i < W(); ++i) {
+        ASSERT_EQ(model.DisplayRow(0)[i], static_cast<int>(model.Band(8).curve[i])) << i;
+    }
+}
+
 TEST(ResponseGeometry, PlotSitsInsideTheClientMargins) {
     const PlotGeometry g({0, 0, 1000, 400});
     EXPECT_EQ(g.Plot().left, 30);
