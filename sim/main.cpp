@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "link/net_address.h"
+#include "sim/net_module_server.h"
 #include "sim/processor.h"
 #include "sim/pty_server.h"
 #include "sim/sim_options.h"
@@ -40,10 +42,22 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("%s\n", line.Path().c_str());
+    velto::sim::NetModuleServer module(device,
+                                       options.net.value_or(velto::sim::NetModuleOptions{}));
+    if (options.net) {
+        if (!module.Start()) {
+            std::fprintf(stderr, "velto-sim: cannot serve the WiFi module: %s\n",
+                         module.Error().c_str());
+            return 1;
+        }
+        std::printf("net %s:%u\n", velto::FormatIpv4(module.Address()).c_str(),
+                    static_cast<unsigned>(module.Port()));
+    }
     std::fflush(stdout);
 
     int signal = 0;
     sigwait(&stopSignals, &signal);
+    module.Stop();
     line.Stop();
     return 0;
 }

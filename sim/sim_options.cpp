@@ -4,6 +4,8 @@
 #include <functional>
 #include <string_view>
 
+#include "link/net_address.h"
+
 namespace velto::sim {
 namespace {
 
@@ -34,6 +36,20 @@ bool ParseInt(const std::string& text, Int& out, Int low, Int high) {
     if (error != std::errc() || end != last || first == last || value < low || value > high)
         return false;
     out = value;
+    return true;
+}
+
+// ADDRESS or ADDRESS:PORT; port 0 picks a free one.
+bool ParseNetServe(const std::string& text, std::optional<NetModuleOptions>& out) {
+    const size_t colon = text.find(':');
+    const std::optional<uint32_t> address = ParseIpv4(std::string_view(text).substr(0, colon));
+    NetModuleOptions options;
+    if (!address) return false;
+    options.address = *address;
+    if (colon != std::string::npos &&
+        !ParseInt(text.substr(colon + 1), options.port, uint16_t{0}, uint16_t{65535}))
+        return false;
+    out = options;
     return true;
 }
 
@@ -81,6 +97,9 @@ const std::vector<Option>& Options() {
              o.pty.linkPath = v;
              return !v.empty();
          }},
+        {"--net", "ADDRESS[:PORT]",
+         "also serve as the WiFi module there, UDP and TCP (default port 1010)",
+         [](SimOptions& o, const std::string& v) { return ParseNetServe(v, o.net); }},
         {"--seed", "N", "seed of the device state and of the faults",
          [](SimOptions& o, const std::string& v) { return ParseInt(v, o.seed, 0u, 0xFFFFFFFFu); }},
         {"--help", "", "show this help",

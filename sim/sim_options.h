@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/net_module_server.h"
 #include "sim/processor.h"
 #include "sim/pty_server.h"
 
@@ -17,6 +18,8 @@ struct SimOptions {
     int modeLimit = 16;
     uint32_t seed = 1;
     PtyServerOptions pty;
+    // Also serve as the WiFi module on this address and port (UDP and TCP).
+    std::optional<NetModuleOptions> net;
     bool help = false;
 };
 

@@ -65,17 +65,18 @@ void DrawFaderTrack(QPainter& p, const QRectF& r, bool enabled) {
     // Slot at design x 32 from y 15 (maximum) to y 190 (minimum).
     const double x = r.left() + 32 * D;
     Well(p, QRectF(x - 3 * D, r.top() + 11 * D, 6 * D, 183 * D), 3 * D);
+    if (!enabled) {
+        // The disabled slot is veiled so the fader reads as out of use.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 64, 70, 150));
+        p.drawRoundedRect(QRectF(x - 3 * D, r.top() + 11 * D, 6 * D, 183 * D), 3 * D, 3 * D);
+    }
     QColor tick = enabled ? palette::kTextDim : palette::kTextDim.darker(200);
     for (int i = 0; i <= 10; ++i) {
         const double y = r.top() + (190 - 175.0 * i / 10) * D;
         const double len = (i % 5 == 0) ? 5 * D : 3 * D;
         p.setPen(QPen(tick, i % 5 == 0 ? 1.6 : 1));
         p.drawLine(QPointF(x + 5 * D, y), QPointF(x + 5 * D + len, y));
-    }
-    if (!enabled) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(14, 16, 19, 120));
-        p.drawRect(r);
     }
 }
 
