@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr int kIdentifyMs = 10000;
 constexpr int kWriteConfirmMs = 5000;
-// Longer than a steady cycle and its reply wait: a mismatching echo shows within it.
+// Longer than a steady cycle: the preset-name replies of the start-up have all arrived.
 constexpr int kSettleMs = 400;
 constexpr int kRequestMs = 30000;
 constexpr int kRecallOperation = 0x0600;
@@ -20,7 +21,9 @@ constexpr int kSavedOperation = 0x0700;
 // The table after a full read, unless the current mode hides its values.
 int ReadReadable(CliSession& session) {
     if (const int code = session.ReadAll(); code != kExitOk) return code;
-    if (!session.Shown(LinkText::EncryptedMode)) return kExitOk;
+    // The first read of a connection learns only at its end that the mode is encrypted.
+    if (!session.Shown(LinkText::EncryptedMode) && !session.Link().Codec().Encrypted())
+        return kExitOk;
     session.Fail("the current mode is encrypted; its settings cannot be read");
     return kExitFailed;
 }
@@ -47,25 +50,27 @@ int Set(const CliOptions& options, CliSession& session) {
     table.SetLinkStarted(true);
     for (const SlotValue& item : options.assignments)
         table.SetParam(item.slot, item.value);
-    // A matching echo clears the slot's write-pending flag and its retry counter.
-    auto unconfirmed = [&] {
-        std::vector<int> slots;
-        for (const SlotValue& item : options.assignments)
-            if (table.WritePending(item.slot) || table.Retry(item.slot) != 0 ||
-                table.Value(item.slot) != item.value)
-                slots.push_back(item.slot);
-        return slots;
+    // A matching echo clears the slot's write-pending flag and its retry counter.  A slot
+    // whose echoes keep differing is resent until its counter reaches the limit and is then
+    // given up, which leaves the same clear flags: the counter on the way tells them apart.
+    std::set<int> givenUp;
+    auto settled = [&] {
+        bool all = true;
+        for (const SlotValue& item : options.assignments) {
+            if (table.Retry(item.slot) >= kRetryLimit) givenUp.insert(item.slot);
+            all = all && !table.WritePending(item.slot) && table.Retry(item.slot) == 0;
+        }
+        return all;
     };
-    int code = session.Await([&] { return unconfirmed().empty(); }, kWriteConfirmMs, kExitFailed,
-                             "the device did not confirm every write");
+    const int code = session.Await(settled, kWriteConfirmMs, kExitFailed,
+                                   "the device did not confirm every write");
     if (code != kExitOk) return code;
-    session.Link().Clock().SleepMs(kSettleMs);
-    const std::vector<int> wrong = unconfirmed();
+    std::string wrong;
+    for (const SlotValue& item : options.assignments)
+        if (givenUp.count(item.slot) || table.Value(item.slot) != item.value)
+            wrong += " " + std::to_string(item.slot);
     if (wrong.empty()) return kExitOk;
-    std::string slots;
-    for (const int slot : wrong)
-        slots += " " + std::to_string(slot);
-    session.Fail("the device echoed other values for slot" + slots);
+    session.Fail("the device echoed other values for slot" + wrong);
     return kExitFailed;
 }
 
