@@ -185,7 +185,8 @@ void CEA_Kel2::mousePressEvent(QMouseEvent* event) {
 }
 
 void CEA_Kel2::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) LeftPress(event->position());
+    // Qt delivers the second press of a double click as a press as well; it already acted.
+    event->accept();
 }
 
 void CEA_Kel2::mouseMoveEvent(QMouseEvent* event) {

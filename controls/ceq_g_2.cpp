@@ -173,7 +173,8 @@ void CEQ_G_2::mousePressEvent(QMouseEvent* event) {
 }
 
 void CEQ_G_2::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) LeftPress(event->position());
+    // Qt delivers the second press of a double click as a press as well; it already acted.
+    event->accept();
 }
 
 void CEQ_G_2::mouseMoveEvent(QMouseEvent* event) {

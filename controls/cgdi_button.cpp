@@ -107,7 +107,8 @@ void CGDI_Button::mousePressEvent(QMouseEvent* event) {
 }
 
 void CGDI_Button::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) Press(event->position());
+    // Qt delivers the second press of a double click as a press as well; it already acted.
+    event->accept();
 }
 
 void CGDI_Button::mouseMoveEvent(QMouseEvent* event) {

@@ -27,6 +27,8 @@ ListStyle StyleGeometry(int style) {
 
 // The field text is drawn a little larger than the list's items.
 constexpr double kFieldFontFactor = 1.2;
+// A font height counts the whole character cell; the glyphs' pixel size is about 4/5 of it.
+constexpr double kCellToPixel = 0.8;
 
 }  // namespace
 
@@ -89,6 +91,11 @@ void CKel_ComboBox::SetInputEnabled(bool enabled) {
     Invalidate();
 }
 
+void CKel_ComboBox::SetFocusedFlag(bool focused) {
+    focused_ = focused;
+    Invalidate();
+}
+
 QString CKel_ComboBox::DisplayedText() const {
     const int shownIndex = selected_ >= 0 && selected_ < count() ? selected_ : 0;
     return itemText(shownIndex);
@@ -110,7 +117,7 @@ void CKel_ComboBox::Invalidate() {
 }
 
 void CKel_ComboBox::ApplyListFont() {
-    view()->setFont(MakeFont(fontFamily_, fontHeight_ * Scale()));
+    view()->setFont(MakeFont(fontFamily_, fontHeight_ * Scale() * kCellToPixel));
 }
 
 const QImage& CKel_ComboBox::ComposeIfNeeded() {
@@ -124,13 +131,13 @@ void CKel_ComboBox::Compose(QPainter& painter) {
     const double scale = Scale();
     if (!skin_.isNull()) {
         const double frameWidth = double(skin_.width()) / skin::list::kFrames;
-        const int frame = hasFocus() ? 1 : 0;
+        const int frame = focused_ ? 1 : 0;
         painter.drawImage(FieldRect(), skin_,
                           QRectF(frame * frameWidth, 0, frameWidth, skin_.height()));
     }
     const QRectF text(geometry.text.x() * scale, geometry.text.y() * scale,
                       geometry.text.width() * scale, geometry.text.height() * scale);
-    painter.setFont(MakeFont(fontFamily_, fontHeight_ * scale * kFieldFontFactor));
+    painter.setFont(MakeFont(fontFamily_, fontHeight_ * scale * kFieldFontFactor * kCellToPixel));
     painter.setPen(QColor(QRgb(0xFF000000u | textColor_)));
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, DisplayedText());
 }
@@ -158,12 +165,12 @@ void CKel_ComboBox::moveEvent(QMoveEvent* event) {
 }
 
 void CKel_ComboBox::focusInEvent(QFocusEvent* event) {
-    Invalidate();
+    SetFocusedFlag(true);
     QComboBox::focusInEvent(event);
 }
 
 void CKel_ComboBox::focusOutEvent(QFocusEvent* event) {
-    Invalidate();
+    SetFocusedFlag(false);
     QComboBox::focusOutEvent(event);
 }
 

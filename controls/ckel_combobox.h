@@ -33,6 +33,8 @@ class CKel_ComboBox : public QComboBox {
     void SetListFont(const QString& family, int height);
     void SetShown(bool shown);
     void SetInputEnabled(bool enabled);
+    // The focused flag selects the focused frame; focus changes set and clear it.
+    void SetFocusedFlag(bool focused);
 
     // The text shown in the field (item 0 for a selection outside the list).
     QString DisplayedText() const;
@@ -63,6 +65,7 @@ class CKel_ComboBox : public QComboBox {
     QImage skin_;
     int style_ = 4;
     int selected_ = 0;
+    bool focused_ = false;
     int index_ = 0;
     int controlId_ = 0;
     std::uint32_t textColor_ = 0x525252;  // RGB(82, 82, 82)

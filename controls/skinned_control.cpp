@@ -48,6 +48,11 @@ void SkinnedControl::DrawSkinPart(QPainter& painter, const skin::AtlasRect& part
     painter.drawImage(target, skin_, QRectF(part.x, part.y, part.w, part.h));
 }
 
+void SkinnedControl::SetFocusedFlag(bool focused) {
+    focused_ = focused;
+    Invalidate();
+}
+
 void SkinnedControl::Notify(WParam wParam, LParam lParam) {
     SendMessageTo(parentWidget(), ControlId(), wParam, lParam);
 }

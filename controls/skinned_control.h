@@ -32,6 +32,8 @@ class SkinnedControl : public MessageWindow {
     bool IsShown() const { return shown_; }
     bool IsInputEnabled() const { return inputEnabled_; }
     bool IsFocused() const { return focused_; }
+    // Sets the focused flag (the highlighted look) without moving the keyboard focus.
+    void SetFocusedFlag(bool focused);
     bool IsInitialised() const { return initialised_; }
     // The last composed picture (what the window shows).
     const QImage& ComposedImage() const { return cache_.ComposedImage(); }
