@@ -214,13 +214,19 @@ NetDiscovery::~NetDiscovery() {
 }
 
 void NetDiscovery::Start(const LinkClock& clock) {
-    Stop();
+    std::lock_guard control(controlMutex_);
+    StopLocked();
     run_ =
         std::make_shared<Run>(options_, wifi_, showMessage_, addresses_, portNoticeGiven_, clock);
     thread_ = std::thread([run = run_] { run->Body(); });
 }
 
 void NetDiscovery::Stop() {
+    std::lock_guard control(controlMutex_);
+    StopLocked();
+}
+
+void NetDiscovery::StopLocked() {
     if (!run_) return;
     run_->active.store(false, std::memory_order_release);
     run_->clock.Interrupt();

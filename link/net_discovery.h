@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "link/link_clock.h"
@@ -41,11 +42,14 @@ class NetDiscovery {
 
   private:
     struct Run;
+    void StopLocked();
+
     NetOptions options_;
     WifiModuleState& wifi_;
     WifiMessageSink showMessage_;
     std::shared_ptr<NetAddresses> addresses_;
     std::shared_ptr<std::atomic<bool>> portNoticeGiven_;
+    std::mutex controlMutex_;  // Start on the link thread, Stop also from StopLink
     std::shared_ptr<Run> run_;
     std::thread thread_;
 };

@@ -1,6 +1,7 @@
 #include "link/net_tcp_channel.h"
 
 #include <array>
+#include <cerrno>
 
 namespace velto {
 namespace {
@@ -15,6 +16,9 @@ int NetTcpChannel::Connect(uint32_t address, uint16_t port, std::chrono::millise
     CloseLocked();
     TcpSocket socket;
     if (const int error = socket.Connect(address, port, timeout); error != 0) return error;
+    // A link stopped meanwhile has already closed this channel; a receiver started now could
+    // outlive it.
+    if (!link.Running()) return ECANCELED;
     {
         std::lock_guard lock(socketMutex_);
         socket_ = std::move(socket);
