@@ -1,5 +1,6 @@
 #include "controls/ckel_scope.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <cstdio>
@@ -44,6 +45,7 @@ void CKel_Scope::SetFrequencyLimits(const ScopeLimits& limits) {
 void CKel_Scope::InitBands(int n) {
     if (!model_.InitBands(n, ClientRect())) return;
     composite_ = ClientImage(ClientRect());
+    underlay_ = ClientImage(ClientRect());
     background_ = ClientImage(ClientRect());
     BuildImages();
     DrawScopeBackground(background_, model_.Geometry());
@@ -63,14 +65,15 @@ void CKel_Scope::resizeEvent(QResizeEvent*) {
     model_.Resize(client);
     if (!background_.isNull()) {
         composite_ = ClientImage(client);
+        underlay_ = ClientImage(client);
         background_ = ClientImage(client);
         DrawScopeBackground(background_, model_.Geometry());
     }
-    update();
+    Invalidate();
 }
 
 void CKel_Scope::RefreshAfterSetter(bool refreshed) {
-    if (refreshed) update();
+    if (refreshed) Invalidate();
 }
 
 void CKel_Scope::SetPeqType(int i, double type) {
@@ -97,7 +100,7 @@ void CKel_Scope::SetXoverType(unsigned code) {
 
 void CKel_Scope::SetEqOn(std::uint8_t on) {
     model_.SetEqOn(on != 0);
-    update();
+    Invalidate();
 }
 
 void CKel_Scope::SetAnimation(std::uint8_t mode) {
@@ -105,7 +108,7 @@ void CKel_Scope::SetAnimation(std::uint8_t mode) {
         case 0:
             KillTimer(kAnimationTimer);
             animationState_ = kStopped;
-            update();
+            Invalidate();
             break;
         case 1:
             SetTimer(kAnimationTimer, kAnimationMs);
@@ -125,21 +128,35 @@ void CKel_Scope::SetAnimation(std::uint8_t mode) {
 void CKel_Scope::OnTimer(int id) {
     if (id != kAnimationTimer) return;
     if (++animationFrame_ > kAnimationFrames) animationFrame_ = 1;
-    update();
+    // Only the selected marker changes: the curves underneath are not drawn again.
+    if (model_.IsBand(model_.Selected())) {
+        const IntRect r = MarkerRect(model_, model_.Selected());
+        update(QRect(r.left - 2, r.top, r.Width() + 2, r.Height()));
+    }
 }
 
 void CKel_Scope::Notify(const ScopeNotice& notice) {
     SendMessageTo(parentWidget(), ControlId(), notice.wParam, notice.lParam);
 }
 
-void CKel_Scope::paintEvent(QPaintEvent*) {
-    PaintFrame();
+void CKel_Scope::Invalidate() {
+    underlayStale_ = true;
+    update();
+}
+
+void CKel_Scope::PaintNow() {
+    underlayStale_ = true;
+    repaint();
+}
+
+void CKel_Scope::paintEvent(QPaintEvent* event) {
+    const QRect area = PaintFrame(event->rect());
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), composite_);
+    painter.drawImage(area.topLeft(), composite_, area);
 }
 
 void CKel_Scope::PaintInto(CMemDcClass& target, int root) {
-    PaintFrame();
+    PaintFrame(rect());
     if (!target.IsValid() || composite_.isNull()) return;
     const QPoint origin = root > 0 ? mapTo(window(), QPoint(0, 0)) : pos();
     QPainter painter(&target.Image());

@@ -83,12 +83,18 @@ class CKel_Scope : public MessageWindow {
     enum AnimationState : std::uint8_t { kRunning = 1, kStopped = 2 };
 
     IntRect ClientRect() const;
+    // Something under the markers changed: compose everything at the next paint / now.
+    void Invalidate();
+    void PaintNow();
     void RefreshAfterSetter(bool refreshed);
     void BuildImages();
     void Notify(const ScopeNotice& notice);
 
-    // Painting (ckel_scope_paint.cpp).
-    void PaintFrame();
+    // Painting (ckel_scope_paint.cpp).  Brings the frame up to date inside `area` (all of it
+    // when the curves changed) and returns the part that was painted.
+    QRect PaintFrame(const QRect& area);
+    void ComposeUnderlay();
+    void ComposeOverlay(const QRect& area);
     void DrawHighlight(QPainter& painter) const;
     void DrawSum(QPainter& painter) const;
     void DrawHandlesAndMarkers(QPainter& painter) const;
@@ -109,7 +115,10 @@ class CKel_Scope : public MessageWindow {
     AnimationState animationState_ = kStopped;
 
     QImage background_;
-    // Background plus the dynamic content; it also keeps the last frame for PaintInto.
+    // Background, curves and the "EQ PASS" mark: everything under the markers.
+    QImage underlay_;
+    bool underlayStale_ = true;
+    // Underlay plus handles, markers, readout and popup; it also keeps the last frame.
     QImage composite_;
     QImage markerStrip_;
     QImage qHandles_;

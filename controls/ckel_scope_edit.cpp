@@ -48,13 +48,14 @@ void CKel_Scope::LeftPress(int x, int y) {
         setCursor(Qt::PointingHandCursor);
         Notify(NoticeForBand(b));
         model_.RecalcBand(b);
-        update();
+        Invalidate();
         SetCapture();
     }
     if (copyPaste_ && popup_.IsOpen()) {
         const ScopePopup::Item item = popup_.Press(x, y);
         if (item == ScopePopup::kCopyItem) Notify(kCopyNotice);
         if (item == ScopePopup::kPasteItem) Notify(kPasteNotice);
+        if (item != ScopePopup::kNoItem) update();  // the animation repaints only its marker
     }
 }
 
@@ -64,12 +65,15 @@ void CKel_Scope::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const QPoint p = Where(event);
-    if (copyPaste_ && popup_.IsOpen()) popup_.Hover(p.x(), p.y());
+    if (copyPaste_ && popup_.IsOpen()) {
+        const int before = popup_.State();
+        popup_.Hover(p.x(), p.y());
+        if (popup_.State() != before) update();
+    }
     if (model_.Dragging()) {
         if (DragMarkerTo(model_, p.x(), p.y())) {
             Notify(NoticeForBand(model_.Selected()));
-            repaint();
-            update();
+            PaintNow();
         }
         leftHandleDrag_ = false;
         rightHandleDrag_ = false;
@@ -92,11 +96,11 @@ void CKel_Scope::HandleDragTo(HandleSide side, int mx) {
     const int s = model_.Selected();
     if (!model_.IsBand(s)) return;
     model_.MutableBand(s).q = QFromHandle(side, model_.Band(s).xOffset, mx);
-    repaint();
+    PaintNow();
     if (!model_.Dragging()) {
         model_.SetReadout(s);
         model_.RecalcBand(s);
-        update();
+        Invalidate();
     }
     Notify(NoticeForBand(s));
     model_.SetDragged(0);
@@ -111,11 +115,11 @@ void CKel_Scope::mouseReleaseEvent(QMouseEvent* event) {
             const bool held = side == HandleSide::Left ? leftHandleDrag_ : rightHandleDrag_;
             if (!held || !model_.IsBand(s)) continue;
             model_.MutableBand(s).q = QFromHandle(side, model_.Band(s).xOffset, p.x());
-            if (side == HandleSide::Right) repaint();
+            if (side == HandleSide::Right) PaintNow();
             if (!model_.Dragging()) {
                 model_.SetReadout(s);
                 model_.RecalcBand(s);
-                update();
+                Invalidate();
             }
             Notify(NoticeForBand(s));
         }
@@ -123,16 +127,19 @@ void CKel_Scope::mouseReleaseEvent(QMouseEvent* event) {
         rightHandleDrag_ = false;
         ReleaseCapture();
         if (model_.Dragging()) FinishMarkerDrag(model_);
+        Invalidate();
+    }
+    if (event->button() == Qt::RightButton && copyPaste_) {
+        popup_.OpenAt(p.x(), p.y());
         update();
     }
-    if (event->button() == Qt::RightButton && copyPaste_) popup_.OpenAt(p.x(), p.y());
     MessageWindow::mouseReleaseEvent(event);
 }
 
 void CKel_Scope::WheelStep(bool up) {
     if (!model_.HasBands()) return;
     const int s = StepSelectedBand(model_, up);
-    update();
+    Invalidate();
     Notify(NoticeForBand(s));
 }
 
