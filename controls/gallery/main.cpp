@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "controls/font_map.h"
+#include "controls/gallery/eq_gallery_window.h"
 #include "controls/gallery/gallery_window.h"
 #include "controls/skin_resources.h"
 
@@ -22,13 +23,21 @@ int main(int argc, char** argv) {
     velto::InstallFontSubstitutions();
     velto::GalleryWindow gallery;
     gallery.setWindowIcon(velto::AppIcon());
+    velto::EqGalleryWindow eqGallery;
+    eqGallery.setWindowIcon(velto::AppIcon());
     if (screenshot) {
-        if (!gallery.Render().save(QString::fromLocal8Bit(screenshot), "PNG")) {
+        // The EQ section goes next to the gallery picture as "<name>-eq.png".
+        QString eqPath = QString::fromLocal8Bit(screenshot);
+        eqPath.insert(eqPath.endsWith(QStringLiteral(".png")) ? eqPath.size() - 4 : eqPath.size(),
+                      QStringLiteral("-eq"));
+        if (!gallery.Render().save(QString::fromLocal8Bit(screenshot), "PNG") ||
+            !eqGallery.Render().save(eqPath, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", screenshot);
             return 1;
         }
         return 0;
     }
     gallery.show();
+    eqGallery.show();
     return app.exec();
 }
