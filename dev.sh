@@ -43,10 +43,14 @@ run_tests() {
     echo "== tests"
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS" --timeout 600)
 
-    echo "== link tests under ThreadSanitizer"
+    echo "== link and transport tests under ThreadSanitizer"
+    local threaded=(link/velto_link_tests transports/velto_transport_tests network/velto_wifi_tests
+                    network/velto_net_tests)
     configure build-tsan -DVELTO_WERROR=ON -DVELTO_UI=OFF -DVELTO_BENCH=OFF -DVELTO_SANITIZE=thread
-    cmake --build build-tsan -j "$JOBS" --target velto_link_tests
-    TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" build-tsan/tests/link/velto_link_tests
+    cmake --build build-tsan -j "$JOBS" --target "${threaded[@]##*/}"
+    for t in "${threaded[@]}"; do
+        TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "build-tsan/tests/$t" --gtest_brief=1
+    done
 
     echo "== fuzzing with AddressSanitizer and UndefinedBehaviorSanitizer"
     configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVELTO_WERROR=ON -DVELTO_UI=OFF -DVELTO_TESTS=OFF \
