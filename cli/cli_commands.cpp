@@ -6,6 +6,8 @@
 
 #include "cli/dump_json.h"
 #include "cli/exit_codes.h"
+#include "cli/file_commands.h"
+#include "cli/wifi_commands.h"
 
 namespace velto::cli {
 namespace {
@@ -157,6 +159,16 @@ int RunCommand(const CliOptions& options, CliSession& session, std::ostream& out
             return Recall(options, session);
         case CommandKind::SavePreset:
             return SavePreset(options, session);
+        case CommandKind::WifiGet:
+            return WifiGet(session, out);
+        case CommandKind::WifiSet:
+            return WifiSet(options, session);
+        case CommandKind::SaveMode:
+            return SaveMode(options, session, out);
+        case CommandKind::Upload:
+        case CommandKind::Import:
+            return UploadFile(options, session);
+        case CommandKind::ModeInfo:  // needs no session: RunCli runs it
         case CommandKind::Help:
             break;
     }

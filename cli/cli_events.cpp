@@ -4,10 +4,12 @@
 
 namespace velto::cli {
 
-int CliEvents::Show(const std::string& text, const std::string&, int, int) {
+int CliEvents::Show(const std::string& text, const std::string& caption, int, int) {
     std::lock_guard lock(mutex_);
-    err_ << "velto-cli: device: " << text << '\n' << std::flush;
+    err_ << "velto-cli: device: " << (caption.empty() ? "" : caption + ": ") << text << '\n'
+         << std::flush;
     messages_.push_back(text);
+    captions_.push_back(caption);
     return kResultOk;
 }
 
@@ -52,6 +54,21 @@ int CliEvents::Refreshes() const {
 bool CliEvents::Shown(const std::string& text) const {
     std::lock_guard lock(mutex_);
     return std::find(messages_.begin(), messages_.end(), text) != messages_.end();
+}
+
+bool CliEvents::Captioned(const std::string& caption) const {
+    std::lock_guard lock(mutex_);
+    return std::find(captions_.begin(), captions_.end(), caption) != captions_.end();
+}
+
+void CliEvents::NoteSeveralDevices(const std::vector<uint32_t>& addresses) {
+    std::lock_guard lock(mutex_);
+    severalDevices_ = addresses;
+}
+
+std::vector<uint32_t> CliEvents::SeveralDevices() const {
+    std::lock_guard lock(mutex_);
+    return severalDevices_;
 }
 
 }  // namespace velto::cli

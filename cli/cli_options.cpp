@@ -3,6 +3,7 @@
 #include <charconv>
 #include <map>
 
+#include "link/net_options.h"
 #include "link/param_table.h"
 
 namespace velto::cli {
@@ -43,6 +44,12 @@ const std::map<std::string_view, CommandKind>& Commands() {
         {"presets", CommandKind::Presets},
         {"recall", CommandKind::Recall},
         {"save-preset", CommandKind::SavePreset},
+        {"wifi-get", CommandKind::WifiGet},
+        {"wifi-set", CommandKind::WifiSet},
+        {"save-mode", CommandKind::SaveMode},
+        {"upload", CommandKind::Upload},
+        {"import", CommandKind::Import},
+        {"mode-info", CommandKind::ModeInfo},
     };
     return commands;
 }
@@ -79,6 +86,19 @@ std::string ParseCommandArguments(CliOptions& options, const std::string& name,
             const std::string problem = CheckPresetName(rest[1]);
             return problem.empty() ? std::string() : problem;
         }
+        case CommandKind::WifiSet:
+            if (rest.empty()) return "wifi-set needs at least one KEY=VALUE";
+            for (const std::string& arg : rest)
+                if (std::string problem = ParseWifiAssignment(arg, options.wifi); !problem.empty())
+                    return problem;
+            return {};
+        case CommandKind::SaveMode:
+        case CommandKind::Upload:
+        case CommandKind::Import:
+        case CommandKind::ModeInfo:
+            if (rest.size() != 1 || rest[0].empty()) return name + " needs FILE";
+            options.file = rest[0];
+            return {};
         case CommandKind::Dump:
             if (rest.size() == 1 && rest[0] == "--json") {
                 options.json = true;
@@ -101,7 +121,9 @@ std::optional<LinkSpec> ParseLinkSpec(std::string_view text) {
     if (kind == "usb" && !hasTarget) return LinkSpec{LinkChoice::Usb, {}};
     if (kind == "sim" && !hasTarget) return LinkSpec{LinkChoice::Sim, {}};
     if (kind == "serial") return LinkSpec{LinkChoice::Serial, target};
-    if (kind == "net") return LinkSpec{LinkChoice::Network, target};
+    // The address is checked here, so that a typing error is a usage error and not a device
+    // that is never found.
+    if (kind == "net" && ParseNetLinkSpec(text)) return LinkSpec{LinkChoice::Network, target};
     return {};
 }
 
@@ -130,6 +152,36 @@ std::string CheckPresetName(std::string_view name) {
     if (name.size() > kPresetNameChars) return "the preset name is longer than 25 characters";
     for (const char c : name)
         if (c < 32 || c > 122) return "the preset name may only use the characters ' ' to 'z'";
+    return {};
+}
+
+std::string ParseWifiAssignment(std::string_view text, WifiChanges& changes) {
+    const size_t equals = text.find('=');
+    if (equals == std::string_view::npos)
+        return "not KEY=VALUE (mode, route-ssid, route-pw, hot-ssid, hot-pw): " + std::string(text);
+    const std::string_view key = text.substr(0, equals);
+    const std::string_view given = text.substr(equals + 1);
+    if (key == "mode") {
+        if (changes.mode) return "mode given twice";
+        if (given != "hotspot" && given != "router")
+            return "mode is hotspot or router: " + std::string(given);
+        changes.mode = given == "router" ? WifiMode::Router : WifiMode::HotSpot;
+        return {};
+    }
+    const std::map<std::string_view, std::optional<std::string>*> texts = {
+        {"route-ssid", &changes.routeSsid},
+        {"route-pw", &changes.routePassword},
+        {"hot-ssid", &changes.hotSsid},
+        {"hot-pw", &changes.hotPassword},
+    };
+    const auto target = texts.find(key);
+    if (target == texts.end()) return "unknown WiFi setting " + std::string(key);
+    if (*target->second) return std::string(key) + " given twice";
+    // As in the WiFi dialog, control characters never reach the module.
+    std::string value;
+    for (const char c : given)
+        if (static_cast<unsigned char>(c) >= 32) value += c;
+    *target->second = value;
     return {};
 }
 
@@ -189,8 +241,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string CliUsage() {
-    return "usage: velto-cli [--link usb|serial[:PORT]|net[:ADDRESS]|sim] [--timeout SECONDS]\n"
-           "                 COMMAND [ARGS]\n"
+    return "usage: velto-cli [--link usb|serial[:PORT]|net[:ADDRESS[:PORT]]|sim]\n"
+           "                 [--timeout SECONDS] COMMAND [ARGS]\n"
            "\n"
            "Talks to the processor over the same link as the application.  Without --link the\n"
            "link configured in the application's settings is used.\n"
@@ -204,18 +256,40 @@ std::string CliUsage() {
            "  presets                print 'N NAME' for the 16 presets\n"
            "  recall N               recall preset N (1..16)\n"
            "  save-preset N NAME     store the current settings as preset N named NAME\n"
+           "  wifi-get               print the WiFi module's settings as 'KEY VALUE' lines:\n"
+           "                         address, mode, route-ssid, route-pw, hot-ssid, hot-pw\n"
+           "  wifi-set KEY=VALUE...  change WiFi settings; keys: mode=hotspot|router,\n"
+           "                         route-ssid, route-pw, hot-ssid, hot-pw.  A name goes\n"
+           "                         with its password: the one not given is kept as the\n"
+           "                         module has it.  Succeeds when every change was\n"
+           "                         acknowledged within the time-out\n"
+           "  save-mode FILE         read the device and save all 923 values to FILE\n"
+           "                         (.qvd appended when missing)\n"
+           "  upload FILE            write slots 0..725 from the mode file FILE (.qvd)\n"
+           "  import FILE            write slots 726..894 from the data file FILE (.PCE),\n"
+           "                         then have the device store them\n"
+           "  mode-info FILE         describe a mode file (no device needed)\n"
            "\n"
            "options:\n"
-           "  --link KIND            usb, serial (serial:PORT tries only PORT), net[:ADDRESS],\n"
+           "  --link KIND            usb, serial (serial:PORT tries only PORT),\n"
+           "                         net[:ADDRESS[:PORT]] (the module at ADDRESS, no discovery),\n"
            "                         or sim (a simulated processor inside velto-cli)\n"
-           "  --timeout SECONDS      how long to look for a device (default 10)\n"
+           "  --timeout SECONDS      how long to look for a device, and for the WiFi\n"
+           "                         module's answers (default 10)\n"
            "  --time-scale FACTOR    run the link's waits at FACTOR times their length; for\n"
            "                         simulated devices only\n"
            "  --json                 dump as JSON\n"
            "  --help                 show this help\n"
            "\n"
-           "exit codes: 0 done, 1 refused or not confirmed, 2 bad arguments, 3 no device found,\n"
-           "            4 wrong device model, 5 link lost\n";
+           "The network link without an address finds the module by discovery; when several\n"
+           "answer, velto-cli lists them and ends with exit code 6: pick one with\n"
+           "--link net:ADDRESS.  Progress and the device's messages go to stderr.\n"
+           "\n"
+           "exit codes: 0 done, 1 refused or not confirmed by the device, 2 bad arguments,\n"
+           "            3 no device found, 4 wrong device model, 5 link lost, 6 several WiFi\n"
+           "            modules answered, 7 mode file missing, broken, locked or of another\n"
+           "            model, 8 WiFi setting not allowed (empty SSID, hot-spot password of\n"
+           "            1..7 characters, request longer than 99 bytes)\n";
 }
 
 }  // namespace velto::cli

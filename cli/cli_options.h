@@ -15,7 +15,34 @@ struct LinkSpec {
     std::string target;  // serial: the one port to try; net: the module's address
 };
 
-enum class CommandKind { Help, Identify, Get, Set, Dump, Presets, Recall, SavePreset };
+enum class CommandKind {
+    Help,
+    Identify,
+    Get,
+    Set,
+    Dump,
+    Presets,
+    Recall,
+    SavePreset,
+    WifiGet,
+    WifiSet,
+    SaveMode,
+    Upload,
+    Import,
+    ModeInfo,
+};
+
+// The WiFi module's mode values.
+enum class WifiMode { HotSpot = 1, Router = 2 };
+
+// wifi-set: the settings given on the command line; the others stay as they are.
+struct WifiChanges {
+    std::optional<WifiMode> mode{};
+    std::optional<std::string> routeSsid{};
+    std::optional<std::string> routePassword{};
+    std::optional<std::string> hotSsid{};
+    std::optional<std::string> hotPassword{};
+};
 
 struct SlotValue {
     int slot;
@@ -32,6 +59,8 @@ struct CliOptions {
     std::vector<SlotValue> assignments;  // set
     int preset = 0;                      // recall, save-preset
     std::string presetName;              // save-preset
+    WifiChanges wifi;                    // wifi-set
+    std::string file;                    // save-mode, upload, import, mode-info
 };
 
 struct ParseResult {
@@ -46,6 +75,8 @@ std::optional<SlotValue> ParseAssignment(std::string_view text);
 std::optional<int> ParsePreset(std::string_view text);
 // Why a preset name cannot be stored; empty when it can.
 std::string CheckPresetName(std::string_view name);
+// One KEY=VALUE of wifi-set applied to changes; an error text when it does not fit.
+std::string ParseWifiAssignment(std::string_view text, WifiChanges& changes);
 std::string CliUsage();
 
 }  // namespace velto::cli

@@ -1,9 +1,12 @@
 #include "cli/cli_run.h"
 
+#include "app/core/language.h"
+
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
+#include "cli/file_commands.h"
 
 namespace velto::cli {
 
@@ -17,6 +20,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << CliUsage();
         return kExitOk;
     }
+    // The link's messages and the file requests' texts, in the language of the help.
+    SetLanguageIndex(kEnglish);
+    if (parsed.options.command == CommandKind::ModeInfo) return ModeInfo(parsed.options, out, err);
     CliSession session(parsed.options, err);
     return RunCommand(parsed.options, session, out);
 }

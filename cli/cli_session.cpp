@@ -4,7 +4,8 @@
 #include <thread>
 
 #include "cli/exit_codes.h"
-#include "platform/transport_factory.h"
+#include "link/net_address.h"
+#include "link/wifi_reply_parser.h"
 #include "sim/sim_transport.h"
 
 namespace velto::cli {
@@ -13,6 +14,7 @@ namespace {
 constexpr int kReadAllMs = 60000;
 constexpr int kPresetNamesMs = 10000;
 constexpr auto kPoll = std::chrono::milliseconds(5);
+constexpr int kEnglishMessageBoxId = 1033;
 
 std::optional<int> ForcedLinkKind(LinkChoice choice) {
     switch (choice) {
@@ -49,7 +51,10 @@ CliSession::CliSession(const CliOptions& options, std::ostream& err)
     ports.progress = &progress_;
     ports.messages = &events_;
     ports.settings = &settings_;
+    ports.wifiRequests = &wifiPass_;
+    ports.fileRequests = &files_;
     link_ = std::make_unique<LinkEngine>(ports, options_.timeScale);
+    HookWifiReplies(link_->Codec(), wifi_);
 }
 
 CliSession::~CliSession() {
@@ -60,15 +65,40 @@ Transport* CliSession::TransportFor(int linkKind) {
     if (simDevice_) {
         transport_ = std::make_unique<sim::SimTransport>(*simDevice_);
     } else {
-        TransportOptions transportOptions;
+        TransportOptions transportOptions = NetworkOptions();
         if (options_.link.choice == LinkChoice::Serial && !options_.link.target.empty())
             transportOptions.serialPorts = {options_.link.target};
-        if (options_.link.choice == LinkChoice::Network)
-            transportOptions.networkAddress = options_.link.target;
         transport_ = MakeTransport(linkKind, transportOptions);
     }
     if (!transport_) noTransport_.store(true);
     return transport_.get();
+}
+
+TransportOptions CliSession::NetworkOptions() {
+    TransportOptions options;
+    if (options_.link.choice == LinkChoice::Network) options.networkAddress = options_.link.target;
+    options.wifi = &wifi_;
+    options.wifiMessages = [this](const std::string& text, const std::string& caption) {
+        events_.Show(text, caption, kButtonsOk, kEnglishMessageBoxId);
+    };
+    options.net.chooseDevice = [this](const std::vector<uint32_t>& addresses) {
+        events_.NoteSeveralDevices(addresses);
+        return 0u;  // keep searching; Await ends the run with the list
+    };
+    options.net.report = [this](const std::string& notice) { Fail(notice); };
+    return options;
+}
+
+int CliSession::UserTimeoutMs() const {
+    // The time-out is the user's, in real seconds, whatever the time scale.
+    return static_cast<int>(options_.timeoutSeconds * 1000 / options_.timeScale);
+}
+
+std::string SeveralDevicesError(const std::vector<uint32_t>& addresses) {
+    std::string list;
+    for (const uint32_t address : addresses)
+        list += (list.empty() ? "" : ", ") + FormatIpv4(address);
+    return "several WiFi modules answered (" + list + "); pick one with --link net:ADDRESS";
 }
 
 void CliSession::Fail(const std::string& message) const {
@@ -79,6 +109,12 @@ int CliSession::Await(const std::function<bool()>& done, int timeoutMs, int time
                       const std::string& failure) {
     const auto deadline = std::chrono::steady_clock::now() + link_->Clock().RealDuration(timeoutMs);
     for (;;) {
+        // Checked first: after the choice the link may still connect to whichever module
+        // answers next, which the user has not picked.
+        if (const auto several = events_.SeveralDevices(); !several.empty()) {
+            Fail(SeveralDevicesError(several));
+            return kExitSeveralDevices;
+        }
         if (done()) return kExitOk;
         if (Shown(LinkText::EquipmentWrong)) {
             Fail("the device is not this processor model");
@@ -101,12 +137,12 @@ int CliSession::Await(const std::function<bool()>& done, int timeoutMs, int time
 }
 
 int CliSession::Connect() {
+    wifi_.requests.Clear();
+    wifi_.devices.Clear();
     link_->StartLink();
-    // The time-out is the user's, in real seconds, whatever the time scale.
-    const int timeoutMs = static_cast<int>(options_.timeoutSeconds * 1000 / options_.timeScale);
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%g", options_.timeoutSeconds);
-    return Await([this] { return events_.Connections() > 0; }, timeoutMs, kExitNoDevice,
+    return Await([this] { return events_.Connections() > 0; }, UserTimeoutMs(), kExitNoDevice,
                  std::string("no device answered within ") + seconds + " s");
 }
 

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,22 @@ class ChildProcess {
             if (std::chrono::steady_clock::now() > end || !Pump(20)) return false;
         }
         return true;
+    }
+    // Reads output until the stream holds a whole line starting with prefix; returns the rest
+    // of that line, or nothing after the deadline.
+    std::optional<std::string> WaitForLine(int stream, const std::string& prefix,
+                                           std::chrono::milliseconds deadline) {
+        const auto end = std::chrono::steady_clock::now() + deadline;
+        for (;;) {
+            const std::string text = "\n" + (stream == 1 ? out_ : err_);
+            const size_t at = text.find("\n" + prefix);
+            const size_t eol = at == std::string::npos ? at : text.find('\n', at + 1);
+            if (eol != std::string::npos) {
+                const size_t first = at + 1 + prefix.size();
+                return text.substr(first, eol - first);
+            }
+            if (std::chrono::steady_clock::now() > end || !Pump(20)) return std::nullopt;
+        }
     }
     // Waits for the exit and returns the exit code; -1 after the deadline or on a signal.
     int Wait(std::chrono::milliseconds deadline = std::chrono::seconds(60)) {

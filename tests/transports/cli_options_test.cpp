@@ -7,8 +7,10 @@
 #include "cli/cli_options.h"
 #include "cli/cli_progress.h"
 #include "cli/cli_run.h"
+#include "cli/cli_session.h"
 #include "cli/dump_json.h"
 #include "cli/exit_codes.h"
+#include "cli/wifi_commands.h"
 
 namespace velto::cli {
 namespace {
@@ -51,7 +53,21 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{{"save-preset", "3", "Bad|Name"}, "characters"},
         BadArguments{{"save-preset", "3", std::string(26, 'a')}, "longer than 25"},
         BadArguments{{"presets", "extra"}, "takes no arguments"},
-        BadArguments{{"--json", "presets"}, "--json goes with dump only"}));
+        BadArguments{{"--json", "presets"}, "--json goes with dump only"},
+        BadArguments{{"--link", "net:host", "wifi-get"}, "unknown link net:host"},
+        BadArguments{{"--link", "net:10.0.0.1:70000", "wifi-get"}, "unknown link net:10.0.0.1"},
+        BadArguments{{"--link", "net:", "wifi-get"}, "unknown link net:"},
+        BadArguments{{"wifi-get", "all"}, "wifi-get takes no arguments"},
+        BadArguments{{"wifi-set"}, "at least one KEY=VALUE"},
+        BadArguments{{"wifi-set", "hot-ssid"}, "not KEY=VALUE"},
+        BadArguments{{"wifi-set", "channel=6"}, "unknown WiFi setting channel"},
+        BadArguments{{"wifi-set", "mode=ap"}, "mode is hotspot or router"},
+        BadArguments{{"wifi-set", "mode=router", "mode=hotspot"}, "mode given twice"},
+        BadArguments{{"wifi-set", "hot-pw=12345678", "hot-pw=abcdefgh"}, "hot-pw given twice"},
+        BadArguments{{"save-mode"}, "save-mode needs FILE"},
+        BadArguments{{"upload", "a.qvd", "b.qvd"}, "upload needs FILE"},
+        BadArguments{{"import", ""}, "import needs FILE"},
+        BadArguments{{"mode-info"}, "mode-info needs FILE"}));
 
 TEST(CliOptionsTest, FullCommandLine) {
     const ParseResult parsed = ParseCommandLine(
@@ -88,6 +104,85 @@ TEST(CliOptionsTest, HelpPrintsUsageAndSucceeds) {
     EXPECT_EQ(RunCli({"--help"}, out, err), kExitOk);
     EXPECT_NE(out.str().find("usage: velto-cli"), std::string::npos);
     EXPECT_TRUE(err.str().empty());
+}
+
+TEST(CliOptionsTest, WifiSettingsAreCollected) {
+    const ParseResult parsed =
+        ParseCommandLine({"--link", "net:192.168.4.1:1010", "wifi-set", "mode=router",
+                          "route-ssid=Home\tNet", "route-pw=", "hot-pw=a=b=c=d=e"});
+    ASSERT_EQ(parsed.error, "");
+    const WifiChanges& w = parsed.options.wifi;
+    EXPECT_EQ(parsed.options.link.target, "192.168.4.1:1010");
+    EXPECT_EQ(w.mode, WifiMode::Router);
+    EXPECT_EQ(w.routeSsid, "HomeNet") << "control characters are left out, as in the dialog";
+    EXPECT_EQ(w.routePassword, "");
+    EXPECT_EQ(w.hotPassword, "a=b=c=d=e");
+    EXPECT_FALSE(w.hotSsid);
+}
+
+struct WifiRule {
+    const char* name;
+    WifiChanges changes;
+    std::string refusal;  // empty: allowed
+};
+
+class CliWifiRuleTest : public ::testing::TestWithParam<WifiRule> {};
+
+TEST_P(CliWifiRuleTest, TheDialogsRules) {
+    EXPECT_EQ(WifiRefusal(GetParam().changes), GetParam().refusal);
+}
+
+// "Set_RouteSSID:" and "Set_HotPW:" take 14 and 10 of the module's 99 bytes.
+const std::string kLongestRouteSsid(85, 'r');
+const std::string kLongestHotPassword(89, 'p');
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliWifiRuleTest,
+    ::testing::Values(
+        WifiRule{"Nothing", {}, ""},
+        WifiRule{"EmptyRouterName", {.routeSsid = ""}, "SSID can't be empty!"},
+        WifiRule{
+            "EmptyHotSpotName", {.hotSsid = "", .hotPassword = "12345678"}, "SSID can't be empty!"},
+        WifiRule{"ShortHotSpotPassword",
+                 {.hotSsid = "Room", .hotPassword = "1234567"},
+                 "Password cannot be less than eight!"},
+        WifiRule{"OneCharacterHotSpotPassword",
+                 {.hotPassword = "x"},
+                 "Password cannot be less than eight!"},
+        // Seven characters in twenty-one bytes are still seven characters.
+        WifiRule{"ShortPasswordInWideCharacters",
+                 {.hotPassword = "密码密码密码密"},
+                 "Password cannot be less than eight!"},
+        WifiRule{"EmptyHotSpotPasswordIsAllowed", {.hotSsid = "Room", .hotPassword = ""}, ""},
+        WifiRule{"EightCharacters", {.hotPassword = "12345678"}, ""},
+        WifiRule{"ShortRouterPasswordIsAllowed", {.routeSsid = "Home", .routePassword = "1"}, ""},
+        WifiRule{"LongestRouterName", {.routeSsid = kLongestRouteSsid}, ""},
+        WifiRule{"RouterNameTooLong",
+                 {.routeSsid = kLongestRouteSsid + "r"},
+                 "route-ssid is too long: the module takes at most 99 bytes per request"},
+        WifiRule{"LongestHotSpotPassword", {.hotPassword = kLongestHotPassword}, ""},
+        WifiRule{"HotSpotPasswordTooLong",
+                 {.hotPassword = kLongestHotPassword + "p"},
+                 "hot-pw is too long: the module takes at most 99 bytes per request"}),
+    [](const auto& c) { return std::string(c.param.name); });
+
+TEST(CliWifiRuleTest, RefusedBeforeAnyDeviceIsAsked) {
+    for (const auto& setting : {"hot-pw=short", "route-ssid="}) {
+        std::ostringstream out, err;
+        // No device exists on this link: a refusal that waited for one would end in code 3.
+        EXPECT_EQ(
+            RunCli({"--link", "serial:/nonexistent/tty", "--timeout", "0.2", "wifi-set", setting},
+                   out, err),
+            kExitSettingRefused)
+            << err.str();
+        EXPECT_TRUE(out.str().empty());
+    }
+}
+
+TEST(CliSessionTest, SeveralModulesAreListedInOneLine) {
+    EXPECT_EQ(SeveralDevicesError({0xC0A80114, 0x0A000002}),
+              "several WiFi modules answered (192.168.1.20, 10.0.0.2); pick one with "
+              "--link net:ADDRESS");
 }
 
 TEST(CliProgressTest, CaptionGetsThePercentage) {

@@ -2,54 +2,19 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <unistd.h>
-
-#include <sstream>
 
 #include "cli/exit_codes.h"
-#include "tests/transports/child_process.h"
+#include "tests/transports/cli_programs.h"
 
 namespace velto::cli {
 namespace {
 
 using test::ChildProcess;
+using test::Cli;
+using test::kSimLink;
+using test::Lines;
+using test::SimProgram;
 using namespace std::chrono_literals;
-
-// The simulator needs no real time; a fifth keeps each run short.
-const std::vector<std::string> kSimLink = {VELTO_CLI_PROGRAM, "--time-scale", "0.2", "--link",
-                                           "sim"};
-
-std::vector<std::string> Cli(std::vector<std::string> base, std::vector<std::string> args) {
-    base.insert(base.end(), args.begin(), args.end());
-    return base;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-// velto-sim on a pseudo-terminal, ended at the end of the test.
-class SimProgram {
-  public:
-    explicit SimProgram(std::vector<std::string> options = {})
-        : process_(Cli({VELTO_SIM_PROGRAM, "--link", path_}, std::move(options))) {}
-    bool Ready() { return process_.WaitForOutput(1, "\n", 10s); }
-    std::vector<std::string> SerialCli(std::vector<std::string> args) const {
-        return Cli({VELTO_CLI_PROGRAM, "--time-scale", "0.2", "--link", "serial:" + path_},
-                   std::move(args));
-    }
-    const std::string& Path() const { return path_; }
-    ChildProcess& Process() { return process_; }
-
-  private:
-    std::string path_ =
-        std::string(VELTO_TEST_SCRATCH) + "/velto-sim-line-" + std::to_string(::getpid());
-    ChildProcess process_;
-};
 
 TEST(CliProgramTest, GetPrintsSlotValueLines) {
     ChildProcess cli(Cli(kSimLink, {"get", "0", "913"}));
