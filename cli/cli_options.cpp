@@ -269,6 +269,8 @@ std::string CliUsage() {
            "  import FILE            write slots 726..894 from the data file FILE (.PCE),\n"
            "                         then have the device store them\n"
            "  mode-info FILE         describe a mode file (no device needed)\n"
+           "                         A FILE not found where named is looked for in the\n"
+           "                         application's fallback directory\n"
            "\n"
            "options:\n"
            "  --link KIND            usb, serial (serial:PORT tries only PORT),\n"

@@ -83,7 +83,11 @@ int ReadWifi(CliSession& session, WifiReadings& readings) {
     return kExitOk;
 }
 
-// A name and its password are always set together: the one not given keeps the module's value.
+bool PairIncomplete(const std::optional<std::string>& name,
+                    const std::optional<std::string>& password) {
+    return name.has_value() != password.has_value();
+}
+
 void CompletePair(std::optional<std::string>& name, std::optional<std::string>& password,
                   const std::string& currentName, const std::string& currentPassword) {
     if (!name && !password) return;
@@ -91,9 +95,18 @@ void CompletePair(std::optional<std::string>& name, std::optional<std::string>& 
     if (!password) password = currentPassword;
 }
 
-bool PairIncomplete(const std::optional<std::string>& name,
-                    const std::optional<std::string>& password) {
-    return name.has_value() != password.has_value();
+// Connects; a name and its password are always set together, so the one not given is read
+// from the module and kept.
+int CompleteFromModule(CliSession& session, WifiChanges& changes) {
+    if (!PairIncomplete(changes.routeSsid, changes.routePassword) &&
+        !PairIncomplete(changes.hotSsid, changes.hotPassword))
+        return session.ReadAll();
+    WifiReadings current;
+    if (const int code = ReadWifi(session, current); code != kExitOk) return code;
+    CompletePair(changes.routeSsid, changes.routePassword, current.routeSsid,
+                 current.routePassword);
+    CompletePair(changes.hotSsid, changes.hotPassword, current.hotSsid, current.hotPassword);
+    return kExitOk;
 }
 
 std::string TooLong(std::string_view prefix, const std::optional<std::string>& value,
@@ -138,16 +151,9 @@ int WifiSet(const CliOptions& options, CliSession& session) {
     // Refused before anything is sent: the dialog would send a hot-spot name whose password
     // it refuses, leaving the module half changed.
     std::string refusal = WifiRefusal(changes);
-    if (refusal.empty() && (PairIncomplete(changes.routeSsid, changes.routePassword) ||
-                            PairIncomplete(changes.hotSsid, changes.hotPassword))) {
-        WifiReadings current;
-        if (const int code = ReadWifi(session, current); code != kExitOk) return code;
-        CompletePair(changes.routeSsid, changes.routePassword, current.routeSsid,
-                     current.routePassword);
-        CompletePair(changes.hotSsid, changes.hotPassword, current.hotSsid, current.hotPassword);
+    if (refusal.empty()) {
+        if (const int code = CompleteFromModule(session, changes); code != kExitOk) return code;
         refusal = WifiRefusal(changes);
-    } else if (refusal.empty()) {
-        if (const int code = session.ReadAll(); code != kExitOk) return code;
     }
     if (!refusal.empty()) {
         session.Fail(refusal);
