@@ -180,15 +180,6 @@ void CEA_Kel2::LeftPress(const QPointF& point) {
     Invalidate();
 }
 
-void CEA_Kel2::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) LeftPress(event->position());
-}
-
-void CEA_Kel2::mouseDoubleClickEvent(QMouseEvent* event) {
-    // Qt delivers the second press of a double click as a press as well; it already acted.
-    event->accept();
-}
-
 void CEA_Kel2::mouseMoveEvent(QMouseEvent* event) {
     if (!CanTakeMouse() || !dragging_) return;
     const double span = TrackRight() - TrackLeft();

@@ -51,9 +51,8 @@ class CEA_Kel2 : public SkinnedControl {
   protected:
     QSizeF DesignSize() const override;
     void Compose(QPainter& painter) override;
+    void LeftPress(const QPointF& point) override;
 
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -67,7 +66,6 @@ class CEA_Kel2 : public SkinnedControl {
     void StepUp();
     void StepDown();
     void NotifyValue();
-    void LeftPress(const QPointF& point);
     void DrawTrackGlow(QPainter& painter) const;
     void DrawText(QPainter& painter);
 

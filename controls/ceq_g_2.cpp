@@ -168,15 +168,6 @@ void CEQ_G_2::LeftPress(const QPointF& point) {
     Invalidate();
 }
 
-void CEQ_G_2::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) LeftPress(event->position());
-}
-
-void CEQ_G_2::mouseDoubleClickEvent(QMouseEvent* event) {
-    // Qt delivers the second press of a double click as a press as well; it already acted.
-    event->accept();
-}
-
 void CEQ_G_2::mouseMoveEvent(QMouseEvent* event) {
     if (!CanTakeMouse() || !(dragThumb_ || dragLow_ || dragHigh_)) return;
     const int at = ValueAt(event->position().y());

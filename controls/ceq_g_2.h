@@ -42,9 +42,8 @@ class CEQ_G_2 : public SkinnedControl {
   protected:
     QSizeF DesignSize() const override;
     void Compose(QPainter& painter) override;
+    void LeftPress(const QPointF& point) override;
 
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -58,7 +57,6 @@ class CEQ_G_2 : public SkinnedControl {
     void StepUp();
     void StepDown();
     void NotifyValue();
-    void LeftPress(const QPointF& point);
     void DrawMarkers(QPainter& painter) const;
 
     int value_ = 50;

@@ -245,14 +245,6 @@ void CEQ_Kel0::LeftPress(const QPointF& point) {
     Invalidate();
 }
 
-void CEQ_Kel0::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) LeftPress(event->position());
-}
-
-void CEQ_Kel0::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) LeftPress(event->position());
-}
-
 void CEQ_Kel0::mouseMoveEvent(QMouseEvent* event) {
     if (!CanTakeMouse() || !dragging_) return;
     const double top = GainY(kEqGainMax);

@@ -41,11 +41,10 @@ class CEQ_Kel0 : public SkinnedControl {
   protected:
     QSizeF DesignSize() const override;
     void Compose(QPainter& painter) override;
+    void LeftPress(const QPointF& point) override;
     void UpdateGeometry() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -59,7 +58,6 @@ class CEQ_Kel0 : public SkinnedControl {
     // The kind the focused box stands for (gain when no box of a strip has the focus).
     static EqValueKind FocusedKind();
     bool HandleKey(QKeyEvent* event);
-    void LeftPress(const QPointF& point);
     void DrawBoxTexts(QPainter& painter) const;
 
     double gain_ = 0;

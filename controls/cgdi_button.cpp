@@ -95,20 +95,11 @@ void CGDI_Button::TrackHover(const QPointF& point) {
     }
 }
 
-void CGDI_Button::Press(const QPointF& point) {
+void CGDI_Button::LeftPress(const QPointF& point) {
     if (!TakesClicks() || !ActiveRect().contains(point)) return;
     pressed_ = true;
     setCursor(Qt::PointingHandCursor);
     Invalidate();
-}
-
-void CGDI_Button::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) Press(event->position());
-}
-
-void CGDI_Button::mouseDoubleClickEvent(QMouseEvent* event) {
-    // Qt delivers the second press of a double click as a press as well; it already acted.
-    event->accept();
 }
 
 void CGDI_Button::mouseMoveEvent(QMouseEvent* event) {

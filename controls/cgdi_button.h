@@ -37,9 +37,9 @@ class CGDI_Button : public SkinnedControl {
   protected:
     QSizeF DesignSize() const override;
     void Compose(QPainter& painter) override;
+    // Inside the active rectangle: pressed, hand cursor.
+    void LeftPress(const QPointF& point) override;
 
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -48,7 +48,6 @@ class CGDI_Button : public SkinnedControl {
   private:
     bool TakesClicks() const { return shown_ && enabled_ && clickable_; }
     void TrackHover(const QPointF& point);
-    void Press(const QPointF& point);
     void DrawFrame(QPainter& painter, int frame) const;
     void DrawCaption(QPainter& painter) const;
 

@@ -17,6 +17,10 @@ void Ckel_CStatic::SetSkin(const CMemDcClass* background, std::uint32_t backgrou
     Invalidate();
 }
 
+void Ckel_CStatic::mousePressEvent(QMouseEvent* event) {
+    MessageWindow::mousePressEvent(event);
+}
+
 void Ckel_CStatic::SetText(const QString& text) {
     text_ = text;
     PaintNow();

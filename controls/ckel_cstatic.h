@@ -26,6 +26,8 @@ class Ckel_CStatic : public SkinnedControl {
   protected:
     QSizeF DesignSize() const override;
     void Compose(QPainter& painter) override;
+    // A label takes no clicks: presses go on to the parent, as for any plain widget.
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     QString text_;

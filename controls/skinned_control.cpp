@@ -1,5 +1,6 @@
 #include "controls/skinned_control.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 
 #include "controls/skin_resources.h"
@@ -71,6 +72,10 @@ const QImage& SkinnedControl::ComposeIfNeeded() {
     return cache_.Compose([this](QPainter& painter) {
         if (initialised_ && shown_) Compose(painter);
     });
+}
+
+void SkinnedControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) LeftPress(event->position());
 }
 
 void SkinnedControl::paintEvent(QPaintEvent*) {

@@ -45,6 +45,9 @@ class SkinnedControl : public MessageWindow {
     virtual void Compose(QPainter& painter) = 0;
     // Called after SetSkin and every size change.
     virtual void UpdateGeometry() {}
+    // A left-button press at `point` in client coordinates; a control that takes clicks acts
+    // on it here.
+    virtual void LeftPress(const QPointF&) {}
 
     double ScaleX() const;
     double ScaleY() const;
@@ -60,6 +63,9 @@ class SkinnedControl : public MessageWindow {
 
     bool CanTakeMouse() const { return shown_ && inputEnabled_; }
 
+    // A left press goes to LeftPress.  A double click acts as a press too: widgets get its
+    // second press only as the double-click event, which QWidget hands on to mousePressEvent.
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 #include <string>
 
 #include "controls/ceq_kel0.h"
@@ -166,6 +167,17 @@ TEST_F(EqKel0Test, ClickBesideTheThumbSteps) {
     test::Press(&strip, QPoint(thumb.center().x(), strip.ThumbRect().bottom() + 10));
     test::Press(&strip, QPoint(thumb.center().x(), strip.ThumbRect().bottom() + 10));
     EXPECT_EQ(strip.BoxText(0), "-0.1");
+}
+
+TEST_F(EqKel0Test, ADoubleClickActsAsTwoPressesNotThree) {
+    // Through the window system, so the second press arrives as a press and a double click.
+    const QRectF thumb = strip.ThumbRect();
+    const QPoint above(static_cast<int>(thumb.center().x()), static_cast<int>(thumb.top()) - 10);
+    owner.messages.clear();
+    QTest::mouseDClick(owner.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                       strip.mapTo(&owner, above));
+    EXPECT_EQ(strip.BoxText(0), "0.2");
+    EXPECT_EQ(owner.messages.size(), 2u);
 }
 
 TEST_F(EqKel0Test, SetValueWhileVisibleTakesTheFocusWithoutNotifying) {

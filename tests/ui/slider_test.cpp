@@ -112,6 +112,15 @@ TEST_F(SliderTest, ClickingBesideTheThumbStepsTowardsTheClick) {
     EXPECT_EQ(Notified(), (std::vector<LParam>{41, 40, 39}));
 }
 
+TEST_F(SliderTest, ADoubleClickBesideTheThumbStepsTwice) {
+    slider.SetValue(40);
+    // Through the window system: the second press arrives only as the double click.
+    QTest::mouseDClick(owner.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                       slider.mapTo(&owner, TrackPoint(0.8)));
+    EXPECT_EQ(slider.Value(), 42);
+    EXPECT_EQ(Notified(), (std::vector<LParam>{41, 42}));
+}
+
 TEST_F(SliderTest, DualModeSplitsOffTheToggleAndReportsWithoutIt) {
     slider.SetDualMode(true);
     slider.SetValue(512);
