@@ -10,16 +10,10 @@
 
 #include <cerrno>
 
+#include "platform/socket_util.h"
+
 namespace velto {
 namespace {
-
-sockaddr_in Endpoint(uint32_t address, uint16_t port) {
-    sockaddr_in endpoint{};
-    endpoint.sin_family = AF_INET;
-    endpoint.sin_addr.s_addr = htonl(address);
-    endpoint.sin_port = htons(port);
-    return endpoint;
-}
 
 int SetBlocking(int fd, bool blocking) {
     const int flags = ::fcntl(fd, F_GETFL);
@@ -54,10 +48,9 @@ int TcpSocket::Connect(uint32_t address, uint16_t port, std::chrono::millisecond
     Close();
     fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd_ < 0) return errno;
-    const int on = 1;
-    ::setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    SetSocketFlag(fd_, IPPROTO_TCP, TCP_NODELAY);
     if (fromAddress != 0) {
-        const sockaddr_in local = Endpoint(fromAddress, 0);
+        const sockaddr_in local = Ipv4Endpoint(fromAddress, 0);
         if (::bind(fd_, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
             const int error = errno;
             Close();
@@ -65,7 +58,7 @@ int TcpSocket::Connect(uint32_t address, uint16_t port, std::chrono::millisecond
         }
     }
     SetBlocking(fd_, false);
-    const sockaddr_in remote = Endpoint(address, port);
+    const sockaddr_in remote = Ipv4Endpoint(address, port);
     int error = 0;
     if (::connect(fd_, reinterpret_cast<const sockaddr*>(&remote), sizeof remote) != 0)
         error = errno == EINPROGRESS ? AwaitConnect(fd_, timeout) : errno;
@@ -100,8 +93,7 @@ void TcpSocket::Shutdown() {
 }
 
 void TcpSocket::Close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
+    CloseSocket(fd_);
 }
 
 uint32_t TcpSocket::PeerAddress() const {
@@ -115,9 +107,8 @@ int TcpListener::Listen(uint32_t address, uint16_t port) {
     Close();
     fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd_ < 0) return errno;
-    const int on = 1;
-    ::setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    const sockaddr_in endpoint = Endpoint(address, port);
+    SetSocketFlag(fd_, SOL_SOCKET, SO_REUSEADDR);
+    const sockaddr_in endpoint = Ipv4Endpoint(address, port);
     if (::bind(fd_, reinterpret_cast<const sockaddr*>(&endpoint), sizeof endpoint) != 0 ||
         ::listen(fd_, 4) != 0) {
         const int error = errno;
@@ -128,10 +119,7 @@ int TcpListener::Listen(uint32_t address, uint16_t port) {
 }
 
 uint16_t TcpListener::LocalPort() const {
-    sockaddr_in endpoint{};
-    socklen_t size = sizeof endpoint;
-    if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&endpoint), &size) != 0) return 0;
-    return ntohs(endpoint.sin_port);
+    return BoundPort(fd_);
 }
 
 std::optional<TcpSocket> TcpListener::Accept(std::chrono::milliseconds timeout) {
@@ -139,14 +127,12 @@ std::optional<TcpSocket> TcpListener::Accept(std::chrono::milliseconds timeout) 
     if (::poll(&entry, 1, static_cast<int>(timeout.count())) <= 0) return std::nullopt;
     const int client = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) return std::nullopt;
-    const int on = 1;
-    ::setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    SetSocketFlag(client, IPPROTO_TCP, TCP_NODELAY);
     return TcpSocket(client);
 }
 
 void TcpListener::Close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
+    CloseSocket(fd_);
 }
 
 }  // namespace velto

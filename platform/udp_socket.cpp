@@ -4,28 +4,12 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 #include <cerrno>
 
+#include "platform/socket_util.h"
+
 namespace velto {
-namespace {
-
-sockaddr_in Endpoint(uint32_t address, uint16_t port) {
-    sockaddr_in endpoint{};
-    endpoint.sin_family = AF_INET;
-    endpoint.sin_addr.s_addr = htonl(address);
-    endpoint.sin_port = htons(port);
-    return endpoint;
-}
-
-bool SetFlag(int fd, int level, int option) {
-    const int on = 1;
-    return ::setsockopt(fd, level, option, &on, sizeof on) == 0;
-}
-
-}  // namespace
-
 UdpSocket& UdpSocket::operator=(UdpSocket&& other) noexcept {
     if (this != &other) {
         Close();
@@ -42,11 +26,11 @@ bool UdpSocket::Open() {
 }
 
 bool UdpSocket::EnableBroadcast() {
-    return SetFlag(fd_, SOL_SOCKET, SO_BROADCAST);
+    return SetSocketFlag(fd_, SOL_SOCKET, SO_BROADCAST);
 }
 
 bool UdpSocket::ReuseAddress() {
-    return SetFlag(fd_, SOL_SOCKET, SO_REUSEADDR);
+    return SetSocketFlag(fd_, SOL_SOCKET, SO_REUSEADDR);
 }
 
 bool UdpSocket::BindToDevice(const std::string& interfaceName) {
@@ -55,20 +39,17 @@ bool UdpSocket::BindToDevice(const std::string& interfaceName) {
 }
 
 int UdpSocket::Bind(uint32_t address, uint16_t port) {
-    const sockaddr_in endpoint = Endpoint(address, port);
+    const sockaddr_in endpoint = Ipv4Endpoint(address, port);
     if (::bind(fd_, reinterpret_cast<const sockaddr*>(&endpoint), sizeof endpoint) == 0) return 0;
     return errno;
 }
 
 uint16_t UdpSocket::LocalPort() const {
-    sockaddr_in endpoint{};
-    socklen_t size = sizeof endpoint;
-    if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&endpoint), &size) != 0) return 0;
-    return ntohs(endpoint.sin_port);
+    return BoundPort(fd_);
 }
 
 bool UdpSocket::SendTo(uint32_t address, uint16_t port, std::span<const uint8_t> bytes) {
-    const sockaddr_in endpoint = Endpoint(address, port);
+    const sockaddr_in endpoint = Ipv4Endpoint(address, port);
     return ::sendto(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL,
                     reinterpret_cast<const sockaddr*>(&endpoint),
                     sizeof endpoint) == static_cast<ssize_t>(bytes.size());
@@ -88,8 +69,7 @@ std::optional<Datagram> UdpSocket::Receive(std::span<uint8_t> buffer,
 }
 
 void UdpSocket::Close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
+    CloseSocket(fd_);
 }
 
 }  // namespace velto
