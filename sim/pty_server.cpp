@@ -37,17 +37,15 @@ bool PtyServer::Start() {
         }
     }
     stop_ = false;
+    queue_.Reopen();
     reader_ = std::thread([this] { ReaderThread(); });
     writer_ = std::thread([this] { WriterThread(); });
     return true;
 }
 
 void PtyServer::Stop() {
-    {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-    }
-    cv_.notify_all();
+    stop_ = true;
+    queue_.Stop();
     if (reader_.joinable()) reader_.join();
     if (writer_.joinable()) writer_.join();
     if (!options_.linkPath.empty() && !pty_.SlavePath().empty()) {
@@ -62,15 +60,7 @@ std::string PtyServer::Path() const {
 }
 
 void PtyServer::Inject(std::vector<uint8_t> bytes) {
-    Enqueue(std::move(bytes), std::chrono::steady_clock::now());
-}
-
-void PtyServer::Enqueue(std::vector<uint8_t> bytes, std::chrono::steady_clock::time_point due) {
-    {
-        std::lock_guard lock(mutex_);
-        queue_.push_back({due, std::move(bytes)});
-    }
-    cv_.notify_all();
+    queue_.Push(std::chrono::steady_clock::now(), std::move(bytes));
 }
 
 void PtyServer::ReaderThread() {
@@ -84,27 +74,13 @@ void PtyServer::ReaderThread() {
         const auto due =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.latencyMs);
         device_.Receive(std::span(buffer.data(), static_cast<size_t>(n)),
-                        [&](std::vector<uint8_t> reply) { Enqueue(std::move(reply), due); });
+                        [&](std::vector<uint8_t> reply) { queue_.Push(due, std::move(reply)); });
     }
 }
 
 void PtyServer::WriterThread() {
-    std::unique_lock lock(mutex_);
-    while (!stop_.load()) {
-        if (queue_.empty()) {
-            cv_.wait(lock);
-            continue;
-        }
-        if (std::chrono::steady_clock::now() < queue_.front().due) {
-            cv_.wait_until(lock, queue_.front().due);
-            continue;
-        }
-        Delivery delivery = std::move(queue_.front());
-        queue_.pop_front();
-        lock.unlock();
-        WritePaced(delivery.bytes);
-        lock.lock();
-    }
+    while (std::optional<std::vector<uint8_t>> bytes = queue_.Next())
+        WritePaced(*bytes);
 }
 
 bool PtyServer::WritePaced(const std::vector<uint8_t>& bytes) {

@@ -6,15 +6,13 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/pty.h"
+#include "sim/delivery_queue.h"
 #include "sim/processor.h"
 
 namespace velto::sim {
@@ -42,13 +40,8 @@ class PtyServer {
     uint64_t BytesSent() const { return bytesOut_.load(); }
 
   private:
-    struct Delivery {
-        std::chrono::steady_clock::time_point due;
-        std::vector<uint8_t> bytes;
-    };
     void ReaderThread();
     void WriterThread();
-    void Enqueue(std::vector<uint8_t> bytes, std::chrono::steady_clock::time_point due);
     bool WritePaced(const std::vector<uint8_t>& bytes);
 
     Processor& device_;
@@ -59,9 +52,7 @@ class PtyServer {
     std::atomic<uint64_t> bytesOut_{0};
     std::chrono::steady_clock::time_point lineFree_{};  // writer thread only
 
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    std::deque<Delivery> queue_;
+    DeliveryQueue queue_;
     std::thread reader_;
     std::thread writer_;
 };

@@ -52,24 +52,18 @@ void SimTransport::Send(std::span<const uint8_t> frame) {
     const auto due =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(options.latencyMs);
     device_.Receive(frame, [&](std::vector<uint8_t> reply) {
-        std::lock_guard lock(mutex_);
         const size_t chunk = options.chunkBytes ? options.chunkBytes : reply.size();
         for (size_t at = 0; at < reply.size(); at += chunk) {
             const auto end = reply.begin() + static_cast<long>(std::min(reply.size(), at + chunk));
-            queue_.push_back(
-                {due, std::vector<uint8_t>(reply.begin() + static_cast<long>(at), end)});
+            queue_.Push(due, std::vector<uint8_t>(reply.begin() + static_cast<long>(at), end));
         }
     });
-    cv_.notify_one();
 }
 
 void SimTransport::SetPlugged(bool plugged) {
     plugged_.store(plugged);
     if (plugged) return;
-    {
-        std::lock_guard lock(mutex_);
-        queue_.clear();
-    }
+    queue_.Clear();
     if (velto::LinkContext* link = link_.load(std::memory_order_acquire)) link->SetLinkUp(false);
 }
 
@@ -81,42 +75,22 @@ void SimTransport::SetOptions(WireOptions options) {
 void SimTransport::StartReceiver() {
     if (receiving_.load()) return;
     StopReceiver();
-    {
-        std::lock_guard lock(mutex_);
-        stop_ = false;
-        queue_.clear();
-    }
+    queue_.Clear();
+    queue_.Reopen();
     receiving_.store(true);
     receiver_ = std::thread([this] { ReceiverThread(); });
 }
 
 void SimTransport::StopReceiver() {
-    {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-    }
-    cv_.notify_all();
+    queue_.Stop();
     if (receiver_.joinable() && receiver_.get_id() != std::this_thread::get_id()) receiver_.join();
     receiving_.store(false);
 }
 
 void SimTransport::ReceiverThread() {
-    std::unique_lock lock(mutex_);
-    while (!stop_) {
-        if (queue_.empty()) {
-            cv_.wait(lock);
-            continue;
-        }
-        if (std::chrono::steady_clock::now() < queue_.front().due) {
-            cv_.wait_until(lock, queue_.front().due);
-            continue;
-        }
-        Delivery delivery = std::move(queue_.front());
-        queue_.pop_front();
-        velto::LinkContext* link = link_.load(std::memory_order_acquire);
-        lock.unlock();
-        if (link) link->codec.DecodeBytes(delivery.bytes.data(), delivery.bytes.size());
-        lock.lock();
+    while (std::optional<std::vector<uint8_t>> bytes = queue_.Next()) {
+        if (velto::LinkContext* link = link_.load(std::memory_order_acquire))
+            link->codec.DecodeBytes(bytes->data(), bytes->size());
     }
 }
 

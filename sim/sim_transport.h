@@ -5,14 +5,13 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 #include "link/transport.h"
+#include "sim/delivery_queue.h"
 #include "sim/processor.h"
 
 namespace velto::sim {
@@ -38,10 +37,6 @@ class SimTransport final : public velto::Transport {
     uint64_t FramesSent() const { return framesSent_.load(); }
 
   private:
-    struct Delivery {
-        std::chrono::steady_clock::time_point due;
-        std::vector<uint8_t> bytes;
-    };
     void StartReceiver();
     void StopReceiver();
     void ReceiverThread();
@@ -51,11 +46,9 @@ class SimTransport final : public velto::Transport {
     std::atomic<velto::LinkContext*> link_{nullptr};
     std::atomic<uint64_t> framesSent_{0};
 
-    mutable std::mutex mutex_;
-    std::condition_variable cv_;
+    mutable std::mutex mutex_;  // guards options_
     WireOptions options_;
-    std::deque<Delivery> queue_;
-    bool stop_ = false;
+    DeliveryQueue queue_;
     std::atomic<bool> receiving_{false};
     std::thread receiver_;
 };
