@@ -9,6 +9,7 @@
 #include <string>
 
 #include "link/link_engine.h"
+#include "link/null_ports.h"
 #include "sim/processor.h"
 #include "sim/sim_transport.h"
 
@@ -60,15 +61,6 @@ class ConsoleNotifier final : public velto::LinkNotifier {
     int slotsNotified_ = 0;
 };
 
-class SilentProgress final : public velto::ProgressWindow {
-  public:
-    void Show() override {}
-    void Hide() override {}
-    void SetMaximum(int) override {}
-    void SetPosition(int) override {}
-    void SetCaption(const std::string&) override {}
-};
-
 class ConsoleMessages final : public velto::MessageBoxPort {
   public:
     int Show(const std::string& text, const std::string& caption, int, int) override {
@@ -84,7 +76,7 @@ int main() {
     velto::sim::Processor device;
     velto::sim::SimTransport wire(device, {.latencyMs = 2, .chunkBytes = 64});
     ConsoleNotifier notifier;
-    SilentProgress progress;
+    velto::NullProgressWindow progress;
     ConsoleMessages messages;
 
     velto::LinkPorts ports;

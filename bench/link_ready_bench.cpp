@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "link/link_engine.h"
+#include "link/null_ports.h"
 #include "sim/processor.h"
 #include "sim/sim_transport.h"
 
@@ -58,18 +59,6 @@ class FullReadWatcher final : public velto::LinkNotifier {
     Clock::time_point doneAt_;
 };
 
-class NoProgress final : public velto::ProgressWindow {
-    void Show() override {}
-    void Hide() override {}
-    void SetMaximum(int) override {}
-    void SetPosition(int) override {}
-    void SetCaption(const std::string&) override {}
-};
-
-class NoMessages final : public velto::MessageBoxPort {
-    int Show(const std::string&, const std::string&, int, int) override { return velto::kResultOk; }
-};
-
 void BM_ConnectToFullRead(benchmark::State& state) {
     double ratioSum = 0;
     for (auto _ : state) {
@@ -77,8 +66,8 @@ void BM_ConnectToFullRead(benchmark::State& state) {
         velto::sim::SimTransport wire(device);
         TimedTransport timed(wire);
         FullReadWatcher watcher;
-        NoProgress progress;
-        NoMessages messages;
+        velto::NullProgressWindow progress;
+        velto::NullMessageBox messages;
         velto::LinkPorts ports;
         ports.transportFor = [&](int) -> velto::Transport* { return &timed; };
         ports.notifier = &watcher;

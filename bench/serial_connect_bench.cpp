@@ -12,6 +12,7 @@
 #include <mutex>
 
 #include "link/link_engine.h"
+#include "link/null_ports.h"
 #include "link/serial_transport.h"
 #include "sim/processor.h"
 #include "sim/pty_server.h"
@@ -64,18 +65,6 @@ class Stopwatch final : public velto::LinkNotifier {
     uint64_t bytesAtConnect_ = 0, bytesAtDone_ = 0;
 };
 
-class NoProgress final : public velto::ProgressWindow {
-    void Show() override {}
-    void Hide() override {}
-    void SetMaximum(int) override {}
-    void SetPosition(int) override {}
-    void SetCaption(const std::string&) override {}
-};
-
-class NoMessages final : public velto::MessageBoxPort {
-    int Show(const std::string&, const std::string&, int, int) override { return velto::kResultOk; }
-};
-
 class SerialSettings final : public velto::SettingsReader {
     int ReadSettingInt(const std::string&, const std::string& key) override {
         return key == "m_COM_MdoeIO" ? velto::kLinkSerial : -1;  // at the default 128000 bit/s
@@ -93,8 +82,8 @@ void BM_SerialConnectToFullRead(benchmark::State& state) {
         }
         velto::SerialTransport serial(velto::SerialPortList::Fixed({line.Path()}));
         Stopwatch stopwatch(line);
-        NoProgress progress;
-        NoMessages messages;
+        velto::NullProgressWindow progress;
+        velto::NullMessageBox messages;
         SerialSettings settings;
         velto::LinkPorts ports;
         ports.transportFor = [&](int) -> velto::Transport* { return &serial; };
