@@ -1,6 +1,7 @@
 #include "controls/ceq_kel0.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -32,6 +33,9 @@ constexpr double kTrackTop = 51;      // +12 dB
 constexpr double kTrackBottom = 142;  // -24 dB
 constexpr double kThumbWidth = 10;
 constexpr double kThumbHeight = 16;
+
+// QLineEdit keeps two pixels free on either side of its text and one for the cursor.
+constexpr double kBoxTextInset = 2 + 2 + 1;
 
 constexpr QRgb kNumberColour = 0xFFF0F0F0;
 constexpr QRgb kNumberFocusedColour = 0xFFFF0000;
@@ -95,9 +99,22 @@ void CEQ_Kel0::CreateBoxes() {
     ShowValue(EqValueKind::Q, 0.4);
 }
 
+QFont CEQ_Kel0::BoxFont() const {
+    const QRectF box = Scaled(kBoxRects[0]);
+    QFont font = MakeFont(QStringLiteral("Arial"), box.height());
+    // The longest text a box shows is the highest frequency, five digits.
+    static const QString kLongest =
+        QString::fromStdString(FormatEqValue(EqValueKind::Freq, kEqFreqTable.back()));
+    const double room = box.width() - kBoxTextInset;
+    const double needed = QFontMetricsF(font).horizontalAdvance(kLongest);
+    if (needed > room && room > 0)
+        font = MakeFont(QStringLiteral("Arial"), std::floor(box.height() * room / needed));
+    return font;
+}
+
 void CEQ_Kel0::UpdateGeometry() {
     if (!boxes_[0]) CreateBoxes();
-    const QFont font = MakeFont(QStringLiteral("Arial"), Scaled(kBoxRects[0]).height());
+    const QFont font = BoxFont();
     for (int k = 0; k < 3; ++k) {
         boxes_[k]->setGeometry(Scaled(kBoxRects[k]).toRect());
         boxes_[k]->setFont(font);
@@ -293,7 +310,7 @@ void CEQ_Kel0::Compose(QPainter& painter) {
 }
 
 void CEQ_Kel0::DrawBoxTexts(QPainter& painter) const {
-    painter.setFont(MakeFont(QStringLiteral("Arial"), Scaled(kBoxRects[0]).height()));
+    painter.setFont(BoxFont());
     painter.setPen(QColor::fromRgba(kBoxTextColour));
     for (int k = 0; k < 3; ++k) {
         painter.drawText(Scaled(kBoxRects[k]), Qt::AlignCenter, BoxText(k));

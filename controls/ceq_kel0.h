@@ -58,6 +58,8 @@ class CEQ_Kel0 : public SkinnedControl {
     // The kind the focused box stands for (gain when no box of a strip has the focus).
     static EqValueKind FocusedKind();
     bool HandleKey(QKeyEvent* event);
+    // The boxes' font: the box height, made smaller where the longest text would not fit.
+    QFont BoxFont() const;
     void DrawBoxTexts(QPainter& painter) const;
 
     double gain_ = 0;

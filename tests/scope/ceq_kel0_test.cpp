@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <string>
 
@@ -178,6 +181,27 @@ TEST_F(EqKel0Test, ADoubleClickActsAsTwoPressesNotThree) {
                        strip.mapTo(&owner, above));
     EXPECT_EQ(strip.BoxText(0), "0.2");
     EXPECT_EQ(owner.messages.size(), 2u);
+}
+
+// Room QLineEdit leaves its text: the contents less its two-pixel side margins and the
+// one-pixel cursor.
+double TextRoom(QLineEdit* box) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = 0;
+    return box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 2 * 2 -
+           1;
+}
+
+TEST_F(EqKel0Test, TheHighestFrequencyFitsItsBoxAtTheGallerySize) {
+    strip.setGeometry(20, 20, 61, 252);  // 1.2 x the design size, as in the gallery
+    strip.SetValue(1, 20600);
+    QLineEdit* box = strip.Box(1);
+    ASSERT_EQ(box->text(), "20600");
+    EXPECT_LE(QFontMetricsF(box->font()).horizontalAdvance(box->text()), TextRoom(box));
+    // Every box keeps the same font.
+    EXPECT_EQ(strip.Box(0)->font(), box->font());
+    EXPECT_EQ(strip.Box(2)->font(), box->font());
 }
 
 TEST_F(EqKel0Test, SetValueWhileVisibleTakesTheFocusWithoutNotifying) {
