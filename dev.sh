@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build ccache pkg-config clang libclang-rt-14-dev clang-format
           qt6-base-dev qt6-base-dev-tools libgl-dev libhidapi-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-wqy-microhei iproute2 python3)
+          libbenchmark-dev fonts-wqy-microhei fonts-dejavu-core iproute2)
 JOBS=${JOBS:-$(nproc)}
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/velto-ccache}
 

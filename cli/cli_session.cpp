@@ -137,7 +137,6 @@ int CliSession::Await(const std::function<bool()>& done, int timeoutMs, int time
 }
 
 int CliSession::Connect() {
-    wifi_.requests.Clear();
     wifi_.devices.Clear();
     link_->StartLink();
     char seconds[32];

@@ -40,7 +40,7 @@ void LinkEngine::StartLink() {
     clock_.Resume();
     state_.running.store(true, std::memory_order_release);
     table_.LoadDefaultImage();
-    if (ports_.wifiRequests) ports_.wifiRequests->ResetCursor();
+    if (ports_.wifiRequests) ports_.wifiRequests->ClearRequests();
     codec_.ReleaseWaiter();
     codec_.WaitForReply(0, true);  // start with the reply semaphore at 0
     {

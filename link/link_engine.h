@@ -28,6 +28,8 @@ class WifiRequestPass {
   public:
     virtual ~WifiRequestPass() = default;
     virtual void ResetCursor() = 0;
+    // Empties the request table (at link start).
+    virtual void ClearRequests() = 0;
     // Returns true when it sent or dropped a request (the cycle then counts as busy).
     virtual bool Run(LinkEngine& link) = 0;
 };

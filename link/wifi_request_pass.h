@@ -12,6 +12,10 @@ class FrameWifiRequestPass final : public WifiRequestPass {
     explicit FrameWifiRequestPass(WifiModuleState& wifi) : wifi_(wifi) {}
 
     void ResetCursor() override { cursor_ = 0; }
+    void ClearRequests() override {
+        wifi_.requests.Clear();
+        cursor_ = 0;
+    }
     bool Run(LinkEngine& link) override;
 
   private:

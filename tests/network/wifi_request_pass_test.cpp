@@ -69,6 +69,19 @@ TEST_F(WifiRequestPassTest, ReadingsComeBackIntoTheTable) {
     EXPECT_GE(TimesSent("Get_WiFiMode:"), 1);
 }
 
+TEST_F(WifiRequestPassTest, StartingTheLinkEmptiesTheRequestTable) {
+    ASSERT_TRUE(link->StopLink());
+    Request(kWifiSetHotSsid, "Set_HotSSID:Stale");
+    link->StartLink();
+    EXPECT_FALSE(wifi.requests.Pending(kWifiSetHotSsid));
+    EXPECT_EQ(wifi.requests.Text(kWifiSetHotSsid), "");
+    ASSERT_TRUE(WaitFor([&] { return notifier.Count(kNoticeRefreshedAfter) >= 2; }));
+    // A request raised now still goes out, so the cycle is running.
+    Request(kWifiGetMode, "Get_WiFiMode:");
+    ASSERT_TRUE(WaitFor([&] { return wifi.requests.Answered(kWifiGetMode); }));
+    EXPECT_EQ(TimesSent("Set_HotSSID:Stale"), 0);
+}
+
 TEST_F(WifiRequestPassTest, TheRouterIsConfirmedOnlyWhenBothRepliesHaveArrived) {
     Request(kWifiSetRouteSsid, "Set_RouteSSID:HomeNet");
     ASSERT_TRUE(WaitFor([&] { return wifi.requests.Answered(kWifiSetRouteSsid); }));
