@@ -45,7 +45,7 @@ run_tests() {
 
     echo "== link and transport tests under ThreadSanitizer"
     local threaded=(link/velto_link_tests transports/velto_transport_tests network/velto_wifi_tests
-                    network/velto_net_tests)
+                    network/velto_net_tests files/velto_files_tests)
     configure build-tsan -DVELTO_WERROR=ON -DVELTO_UI=OFF -DVELTO_BENCH=OFF -DVELTO_SANITIZE=thread
     cmake --build build-tsan -j "$JOBS" --target "${threaded[@]##*/}"
     for t in "${threaded[@]}"; do
